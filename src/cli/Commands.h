@@ -15,5 +15,7 @@ struct UsageError : std::runtime_error {
 
 void RegisterSolve(CLI::App &app);
 void RegisterBench(CLI::App &app);
+void RegisterPoints(CLI::App &app);
+void RegisterControls(CLI::App &app);
 
 } // namespace vasterel::cli

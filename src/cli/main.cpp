@@ -7,6 +7,8 @@ int main(int argc, char **argv) {
     app.require_subcommand(1);
     vasterel::cli::RegisterSolve(app);
     vasterel::cli::RegisterBench(app);
+    vasterel::cli::RegisterPoints(app);
+    vasterel::cli::RegisterControls(app);
 
     try {
         app.parse(argc, argv);

@@ -4,7 +4,7 @@
 
 namespace vasterel {
 
-SolveurDM::SolveurDM() : mem_(std::make_unique<Memoires>()), ligne_(54), positions_(4 * 13) {
+SolveurDM::SolveurDM() : mem_(std::make_unique<Memoires>()), ligne_(54) {
     InitialiseTables();
 }
 

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace vasterel {
@@ -67,14 +66,34 @@ struct TTEPN {
 };
 
 // One node of the per-position trie, a level per suit (4 down to 1): the owners of the top cards that
-// mattered. Masque = 0xFFFFFFFF marks a node not yet filled.
+// mattered. Masque = 0xFFFFFFFF marks a node not yet filled. A suit-1 node carries its path's entry in
+// place, which spares the walk one memory access per entry; EPN is then the index of that node.
 struct TTCGN {
     uint32_t Masque = 0xFFFFFFFFu;
     uint32_t PRO = 0;
-    int8_t Suit = 0;
     CGN FilsAine = Nil;
     CGN FrereDroit = Nil;
-    EPN EP = Nil;
+    int8_t Suit = 0;
+    bool AEntree = false;
+    TTEPN Entree;
+};
+
+// Open-addressing map from (seat on lead, trick, position key) to the position's index in the table.
+class IndexPositions {
+  public:
+    int32_t Cherche(int64_t cle, int emplacement) const;
+    void Ajoute(int64_t cle, int emplacement, int32_t valeur);
+    void Vide();
+
+  private:
+    struct Case {
+        int64_t cle = 0;
+        int32_t valeur = Nil;
+        int32_t emplacement = 0;
+    };
+    size_t Depart(int64_t cle, int emplacement) const;
+    std::vector<Case> cases_ = std::vector<Case>(1 << 12);
+    size_t occupees_ = 0;
 };
 
 class SolveurDM {
@@ -192,13 +211,11 @@ class SolveurDM {
     // The nodes of the current line: index 0 is the root's scratch parent, index p + 1 the node of ply p.
     std::vector<Noeud> ligne_;
 
-    // Transposition table: per (seat on lead, trick just completed) a map from position key to the head of
-    // that position's trie; tries and entries live in pools that grow during a request.
-    std::vector<std::unordered_map<int64_t, int32_t>> positions_; // key -> index in racines_
-    std::vector<CGN> racines_;                                     // RacineCGR of each position
+    // Transposition table: the positions met, each with the head of its trie; tries grow in a pool during a
+    // request.
+    IndexPositions positions_;
+    std::vector<CGN> racines_; // RacineCGR of each position
     std::vector<TTCGN> cgn_;
-    std::vector<TTEPN> ep_;
-    bool ttExiste_ = false;
 
     uint64_t compteNoeuds_ = 0;
 };

@@ -11,33 +11,60 @@ namespace vasterel {
 namespace {
 constexpr uint32_t NonRempli = 0xFFFFFFFFu;
 inline bool MemeCamp(int a, int b) { return (a % 2) == (b % 2); }
-inline size_t Emplacement(int main, int pli) { return static_cast<size_t>((main - 1) * 13 + pli); }
+inline int Emplacement(int main, int pli) { return (main - 1) * 13 + pli; }
 } // namespace
 
-void SolveurDM::InitialiserTTDM() {
-    DisposeTTDM();
-    ttExiste_ = true;
+size_t IndexPositions::Depart(int64_t cle, int emplacement) const {
+    uint64_t h = static_cast<uint64_t>(cle) * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(emplacement);
+    h ^= h >> 29;
+    return static_cast<size_t>(h) & (cases_.size() - 1);
 }
 
+int32_t IndexPositions::Cherche(int64_t cle, int emplacement) const {
+    for (size_t i = Depart(cle, emplacement);; i = (i + 1) & (cases_.size() - 1)) {
+        const Case &c = cases_[i];
+        if (c.valeur == Nil) return Nil;
+        if (c.cle == cle && c.emplacement == emplacement) return c.valeur;
+    }
+}
+
+void IndexPositions::Ajoute(int64_t cle, int emplacement, int32_t valeur) {
+    if (2 * (occupees_ + 1) > cases_.size()) {
+        // Keep the table at most half full: probes stay short.
+        std::vector<Case> anciennes(cases_.size() * 2);
+        anciennes.swap(cases_);
+        occupees_ = 0;
+        for (const Case &c : anciennes)
+            if (c.valeur != Nil) Ajoute(c.cle, c.emplacement, c.valeur);
+    }
+    size_t i = Depart(cle, emplacement);
+    while (cases_[i].valeur != Nil) i = (i + 1) & (cases_.size() - 1);
+    cases_[i] = {cle, valeur, emplacement};
+    ++occupees_;
+}
+
+void IndexPositions::Vide() {
+    if (occupees_ != 0) std::fill(cases_.begin(), cases_.end(), Case{});
+    occupees_ = 0;
+}
+
+void SolveurDM::InitialiserTTDM() { DisposeTTDM(); }
+
 void SolveurDM::DisposeTTDM() {
-    // Containers keep their capacity: the next request reuses it instead of allocating again.
-    for (auto &m : positions_) m.clear();
+    // The pools keep their capacity: the next request reuses it instead of allocating again.
+    positions_.Vide();
     racines_.clear();
     cgn_.clear();
-    ep_.clear();
-    ttExiste_ = false;
 }
 
 int32_t SolveurDM::CherchePos(int64_t P, int main, int pli) const {
-    const auto &m = positions_[Emplacement(main, pli)];
-    const auto it = m.find(P);
-    return it == m.end() ? Nil : it->second;
+    return positions_.Cherche(P, Emplacement(main, pli));
 }
 
 int32_t SolveurDM::CreeNoeudPos(int64_t P, int main, int pli) {
     const auto T = static_cast<int32_t>(racines_.size());
     racines_.push_back(CreeCGN());
-    positions_[Emplacement(main, pli)].emplace(P, T);
+    positions_.Ajoute(P, Emplacement(main, pli), T);
     return T;
 }
 
@@ -98,20 +125,19 @@ void SolveurDM::AjouteCGR(int32_t T, Node N) {
             parent = fit;
             C = cgn_[static_cast<size_t>(fit)].FilsAine;
         } else {
-            if (cgn_[static_cast<size_t>(fit)].EP == Nil) {
-                ep_.emplace_back();
-                TTEPN &e = ep_.back();
-                for (int k = 1; k <= 4; ++k) e.LowestBound[k] = 13;
-                e.BestMove[1] = e.BestMove[2] = 0;
-                cgn_[static_cast<size_t>(fit)].EP = static_cast<EPN>(ep_.size() - 1);
+            TTCGN &f = cgn_[static_cast<size_t>(fit)];
+            if (!f.AEntree) {
+                f.AEntree = true;
+                f.Entree = TTEPN{};
+                for (int k = 1; k <= 4; ++k) f.Entree.LowestBound[k] = 13;
             }
-            UpdateBounds(N, cgn_[static_cast<size_t>(fit)].EP);
+            UpdateBounds(N, fit);
         }
     }
 }
 
 void SolveurDM::UpdateBounds(Node N, EPN EP) {
-    TTEPN &e = ep_[static_cast<size_t>(EP)];
+    TTEPN &e = cgn_[static_cast<size_t>(EP)].Entree;
     const int V = N->ValeurLocale;
     for (int s = 1; s <= 4; ++s) e.LowestBound[s] = RelRang[N->LowestBound[s]][CouleurEnMainSDM[s][NPli]];
     const bool meneurEntameur = MemeCamp(N->Main, Entameur);
@@ -144,8 +170,8 @@ EPN SolveurDM::ParcourtTrie(int32_t T, const TableBornee<uint32_t, 1, 4> &PLong,
             if (s > 1) {
                 const EPN r = self(self, n.FilsAine, s - 1);
                 if (r != Nil) return r;
-            } else if (n.EP != Nil && decide(n.EP)) {
-                return n.EP;
+            } else if (n.AEntree && decide(c)) {
+                return c;
             }
         }
         return Nil;
@@ -160,7 +186,7 @@ void SolveurDM::ChercheEP(Node N, int32_t T) {
 }
 
 int SolveurDM::CheckBounds(Node N, EPN EP) {
-    const TTEPN &e = ep_[static_cast<size_t>(EP)];
+    const TTEPN &e = cgn_[static_cast<size_t>(EP)].Entree;
     const int V = N->ValeurLocale;
     if (e.MinBorne + V >= Target) {
         N->Valeur = 1;
@@ -196,7 +222,7 @@ EPN SolveurDM::ChercheEPImmediat(int VL, int32_t T, const TListeC &L) {
 }
 
 int SolveurDM::CheckBoundsImmediat(EPN EP, int VL) const {
-    const TTEPN &e = ep_[static_cast<size_t>(EP)];
+    const TTEPN &e = cgn_[static_cast<size_t>(EP)].Entree;
     return (e.MinBorne + VL >= Target || e.MaxBorne + VL < Target) ? 1 : 0;
 }
 

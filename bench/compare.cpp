@@ -3,6 +3,7 @@
 // Any disagreement in a trick count is reported and fails the run.
 
 #include "hand/Pbn.h"
+#include "solver/Echange.h"
 #include "solver/OracleDds.h"
 #include "solver/SolveurDM.h"
 
@@ -30,14 +31,8 @@ int main(int argc, char **argv) {
         const TCarreWord deal = ParseDeal(line);
         ++donnes;
         for (int strain = 1; strain <= 5; ++strain)
-            for (int declarant = 1; declarant <= 4; ++declarant) {
-                TDonne d;
-                d.Atout = static_cast<uint8_t>(strain);
-                d.MainD = static_cast<uint8_t>(Suiv[declarant]);
-                for (int seat = 1; seat <= 4; ++seat)
-                    for (int s = 1; s <= 4; ++s) d.CartesEnMain[seat][s] = deal[seat][s];
-                requetes.push_back(d);
-            }
+            for (int declarant = 1; declarant <= 4; ++declarant)
+                requetes.push_back(RequeteDonne(deal, Suiv[declarant], strain));
     }
 
     using Horloge = std::chrono::steady_clock;

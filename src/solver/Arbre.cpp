@@ -237,8 +237,7 @@ void SolveurDM::ValeurDuNoeud(Node N, const TListeC &L) {
     }
 }
 
-void SolveurDM::DerniereLevee(Node N, int /*Retour*/) {
-    const int L = N->Main;
+int SolveurDM::JoueDernierPli(int L, int &couleurGagnante, int &W) const {
     auto carte = [&](int seat, int &couleur) -> uint32_t {
         for (int s = 1; s <= 4; ++s)
             if (MainsDM[seat][s] != 0) {
@@ -248,10 +247,9 @@ void SolveurDM::DerniereLevee(Node N, int /*Retour*/) {
         couleur = 0;
         return 0;
     };
-    int couleurGagnante = 0;
     uint32_t meilleure = carte(L, couleurGagnante);
     int gagnant = L;
-    int W = 13; // as a mask once a rank mattered, converted below
+    W = 13;
     const int suivants[] = {Suiv[L], Part[L], Prec[L]};
     for (int seat : suivants) {
         int couleur = 0;
@@ -263,6 +261,7 @@ void SolveurDM::DerniereLevee(Node N, int /*Retour*/) {
             }
             W = static_cast<int>(meilleure);
         } else if (Atout != 0 && couleur == Atout) {
+            // A ruff wins whatever its rank, until an overruff compares trumps again.
             meilleure = c;
             gagnant = seat;
             couleurGagnante = Atout;
@@ -270,6 +269,12 @@ void SolveurDM::DerniereLevee(Node N, int /*Retour*/) {
         }
     }
     if (W != 13) W = MaxCard[W];
+    return gagnant;
+}
+
+void SolveurDM::DerniereLevee(Node N, int /*Retour*/) {
+    int couleurGagnante = 0, W = 13;
+    const int gagnant = JoueDernierPli(N->Main, couleurGagnante, W);
     if (MemeCamp(gagnant, Entameur))
         Levees |= 1u << (NLevees - 1);
     else

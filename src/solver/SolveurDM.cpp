@@ -190,34 +190,8 @@ int SolveurDM::ChercheCible() const {
 
 // One card per hand: the trick is played out directly. Leaves in Levees 1 when Entameur's side wins it.
 void SolveurDM::DernierPli() {
-    auto carte = [&](int seat, int &couleur) {
-        for (int s = 1; s <= 4; ++s)
-            if (MainsDM[seat][s] != 0) {
-                couleur = s;
-                return static_cast<int>(MaxCard[MainsDM[seat][s]]);
-            }
-        couleur = 0;
-        return -1;
-    };
-    int couleurGagnante = 0;
-    int meilleure = carte(Entameur, couleurGagnante);
-    int gagnant = Entameur;
-    const int suivants[] = {Suiv[Entameur], Part[Entameur], Prec[Entameur]};
-    for (int seat : suivants) {
-        int couleur = 0;
-        const int rang = carte(seat, couleur);
-        if (couleur == couleurGagnante) {
-            if (rang > meilleure) {
-                meilleure = rang;
-                gagnant = seat;
-            }
-        } else if (Atout != 0 && couleur == Atout) {
-            couleurGagnante = Atout;
-            meilleure = rang;
-            gagnant = seat;
-        }
-    }
-    Levees = (gagnant % 2) == (Entameur % 2) ? 1 : 0;
+    int couleurGagnante = 0, W = 13;
+    Levees = (JoueDernierPli(Entameur, couleurGagnante, W) % 2) == (Entameur % 2) ? 1 : 0;
 }
 
 } // namespace vasterel

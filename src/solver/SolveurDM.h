@@ -133,6 +133,9 @@ class SolveurDM {
     int CarteFrere(Node P);
     void ValeurDuNoeud(Node N, const TListeC &L);
     void DerniereLevee(Node N, int Retour);
+    // Plays out a trick in which every seat holds one card, L leading; returns the winner, with the winning
+    // suit and the rank that mattered (13 = none).
+    int JoueDernierPli(int L, int &couleurGagnante, int &W) const;
     int TrickWinner(int Coul, int Carte, int &WR) const;
     void FaitPosition(int J, int Coul, int Mode);
 

@@ -1,21 +1,6 @@
 # Runs vasterel-cli as a user would and checks its output and exit status. Called by CTest with -DCLI=<path>.
 
-function(expect_run name expected_rc expected_out)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "${name}: exit status ${rc}, expected ${expected_rc}\nstdout: ${out}\nstderr: ${err}")
-  endif()
-  if(NOT out MATCHES "${expected_out}")
-    message(FATAL_ERROR "${name}: stdout does not match '${expected_out}'\nstdout: ${out}\nstderr: ${err}")
-  endif()
-  if(expected_rc EQUAL 2)
-    string(REGEX MATCHALL "\n" lines "${err}")
-    list(LENGTH lines n)
-    if(NOT n EQUAL 1 OR NOT err MATCHES "^vasterel-cli: ")
-      message(FATAL_ERROR "${name}: expected one line on standard error, got:\n${err}")
-    endif()
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ExpectRun.cmake)
 
 set(deal "N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.8765.876.765 432.432.5432.432")
 

@@ -39,15 +39,6 @@ std::vector<Reference> LitReferences() {
     return refs;
 }
 
-TDonne Requete(const TCarreWord &deal, int leader, int strain) {
-    TDonne d;
-    d.Atout = static_cast<uint8_t>(strain);
-    d.MainD = static_cast<uint8_t>(leader);
-    for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) d.CartesEnMain[seat][s] = deal[seat][s];
-    return d;
-}
-
 // Deals n cards to each seat from a shuffled pack.
 TCarreWord DonneAleatoire(std::mt19937 &rng, int n) {
     std::vector<int> paquet(52);
@@ -123,7 +114,7 @@ TEST_P(ExactitudeAleatoire, DonnesCompletes) {
     std::mt19937 rng(1000 + static_cast<unsigned>(GetParam()));
     SolveurDM solveur;
     for (int i = 0; i < 40; ++i) {
-        TDonne d = Requete(DonneAleatoire(rng, 13), std::uniform_int_distribution<int>(1, 4)(rng),
+        TDonne d = RequeteDonne(DonneAleatoire(rng, 13), std::uniform_int_distribution<int>(1, 4)(rng),
                            std::uniform_int_distribution<int>(1, 5)(rng));
         ASSERT_EQ(Score(solveur, d), test::OracleScore(d)) << Decrit(d);
     }
@@ -135,7 +126,7 @@ TEST_P(ExactitudeAleatoire, DonnesPartiellesEtPliEntame) {
     SolveurDM solveur;
     for (int i = 0; i < 150; ++i) {
         const int n = std::uniform_int_distribution<int>(1, 12)(rng);
-        TDonne d = Requete(DonneAleatoire(rng, n), std::uniform_int_distribution<int>(1, 4)(rng),
+        TDonne d = RequeteDonne(DonneAleatoire(rng, n), std::uniform_int_distribution<int>(1, 4)(rng),
                            std::uniform_int_distribution<int>(1, 5)(rng));
         JoueDebutDePli(rng, d, std::uniform_int_distribution<int>(0, 3)(rng));
         ASSERT_EQ(Score(solveur, d), test::OracleScore(d)) << Decrit(d);
@@ -160,7 +151,7 @@ TEST(Exactitude, PositionsConstruites) {
     };
     SolveurDM solveur;
     for (const auto &c : cas) {
-        const TDonne d = Requete(ParseDeal(c.deal), c.leader, c.strain);
+        const TDonne d = RequeteDonne(ParseDeal(c.deal), c.leader, c.strain);
         EXPECT_EQ(Score(solveur, d), c.attendu) << Decrit(d);
         EXPECT_EQ(test::OracleScore(d), c.attendu) << Decrit(d);
     }

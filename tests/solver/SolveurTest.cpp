@@ -8,16 +8,6 @@ using namespace vasterel;
 
 namespace {
 
-TDonne Requete(const char *pbn, int leader, int strain) {
-    const TCarreWord deal = ParseDeal(pbn);
-    TDonne d;
-    d.Atout = static_cast<uint8_t>(strain);
-    d.MainD = static_cast<uint8_t>(leader);
-    for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) d.CartesEnMain[seat][s] = deal[seat][s];
-    return d;
-}
-
 TFutursPlis Resout(const TDonne &d) {
     SolveurDM solveur;
     TFutursPlis r;
@@ -30,22 +20,22 @@ const char *const Complete = "N:QJ6.K652.J85.T98 873.J97.AT764.Q4 K5.T83.KQ9.A76
 } // namespace
 
 TEST(Solveur, RequetesIncoherentes) {
-    TDonne inegales = Requete(Complete, 1, 5);
+    TDonne inegales = RequeteDonne(ParseDeal(Complete), 1, 5);
     inegales.CartesEnMain[4][4] &= static_cast<uint16_t>(~(1u << 1)); // W drops the 3 of clubs: 13, 13, 13, 12
-    TDonne doublon = Requete(Complete, 1, 5);
+    TDonne doublon = RequeteDonne(ParseDeal(Complete), 1, 5);
     doublon.CartesEnMain[1][1] |= 1u << 12; // the A of spades held by N and W
     doublon.CartesEnMain[2][1] &= static_cast<uint16_t>(~(1u << 6)); // E gives up the 8 to keep 13 cards
-    TDonne atout = Requete(Complete, 1, 5);
+    TDonne atout = RequeteDonne(ParseDeal(Complete), 1, 5);
     atout.Atout = 6;
-    TDonne meneur = Requete(Complete, 1, 5);
+    TDonne meneur = RequeteDonne(ParseDeal(Complete), 1, 5);
     meneur.MainD = 0;
-    TDonne rangJoue = Requete(Complete, 1, 5);
+    TDonne rangJoue = RequeteDonne(ParseDeal(Complete), 1, 5);
     rangJoue.CouleursJouees[1] = 1;
     rangJoue.CartesJouees[1] = 13;
-    TDonne carteEncoreEnMain = Requete(Complete, 1, 5);
+    TDonne carteEncoreEnMain = RequeteDonne(ParseDeal(Complete), 1, 5);
     carteEncoreEnMain.CouleursJouees[1] = 1; // N "played" his Q of spades yet still holds it
     carteEncoreEnMain.CartesJouees[1] = 10;
-    TDonne trou = Requete(Complete, 1, 5);
+    TDonne trou = RequeteDonne(ParseDeal(Complete), 1, 5);
     trou.CouleursJouees[2] = 1; // a second card with no first
     trou.CartesJouees[2] = 0;
     TDonne vide{};
@@ -70,9 +60,9 @@ TEST(Solveur, DernierPli) {
     for (const auto &c : cas) {
         TDonne d;
         if (c.joues == 0) {
-            d = Requete(c.deal, c.leader, c.strain);
+            d = RequeteDonne(ParseDeal(c.deal), c.leader, c.strain);
         } else {
-            d = Requete("N:2... .2.. 3... .3..", c.leader, c.strain);
+            d = RequeteDonne(ParseDeal("N:2... .2.. 3... .3.."), c.leader, c.strain);
             d.CartesEnMain[1][1] = 0;
             d.CouleursJouees[1] = 1;
             d.CartesJouees[1] = 12;
@@ -87,7 +77,7 @@ TEST(Solveur, DernierPli) {
 
 // Through the global exchange, as the evaluation run calls it: the answer is the defence's tricks.
 TEST(Solveur, EchangeGlobal) {
-    Donne = Requete(Complete, 2, 5); // N declares notrump, E leads
+    Donne = RequeteDonne(ParseDeal(Complete), 2, 5); // N declares notrump, E leads
     TFutursPlis resultat;
     FutP1 = &resultat;
     SODM_SolveurDM();

@@ -1,0 +1,18 @@
+# expect_run(NAME RC STDOUT-REGEX ARGS...): runs ${CLI} with ARGS and checks its exit status and standard
+# output; a run that must fail (status 2) must also say why in exactly one line on standard error.
+function(expect_run name expected_rc expected_out)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "${name}: exit status ${rc}, expected ${expected_rc}\nstdout: ${out}\nstderr: ${err}")
+  endif()
+  if(NOT out MATCHES "${expected_out}")
+    message(FATAL_ERROR "${name}: stdout does not match '${expected_out}'\nstdout: ${out}\nstderr: ${err}")
+  endif()
+  if(expected_rc EQUAL 2)
+    string(REGEX MATCHALL "\n" lines "${err}")
+    list(LENGTH lines n)
+    if(NOT n EQUAL 1 OR NOT err MATCHES "^vasterel-cli: ")
+      message(FATAL_ERROR "${name}: expected one line on standard error, got:\n${err}")
+    endif()
+  endif()
+endfunction()

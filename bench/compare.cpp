@@ -46,7 +46,8 @@ int main(int argc, char **argv) {
     }
     const std::chrono::duration<double> tNous = Horloge::now() - t0;
     t0 = Horloge::now();
-    for (size_t i = 0; i < requetes.size(); ++i) eux[i] = test::OracleScore(requetes[i]);
+    for (size_t i = 0; i < requetes.size(); ++i)
+        eux[i] = test::OracleScore(requetes[i]);
     const std::chrono::duration<double> tEux = Horloge::now() - t0;
 
     int ecarts = 0;
@@ -55,8 +56,9 @@ int main(int argc, char **argv) {
             ++ecarts;
             std::fprintf(stderr, "disagreement on request %zu: %d against %d\n", i, nous[i], eux[i]);
         }
-    std::printf("deals %zu\nsolves %zu\nnodes %llu\nvasterel_seconds %.3f\nreference_seconds %.3f\nratio %.1f\n",
-                donnes, requetes.size(), static_cast<unsigned long long>(solveur.Noeuds()), tNous.count(),
-                tEux.count(), tNous.count() / tEux.count());
+    std::printf(
+        "deals %zu\nsolves %zu\nnodes %llu\nvasterel_seconds %.3f\nreference_seconds %.3f\nratio %.1f\n",
+        donnes, requetes.size(), static_cast<unsigned long long>(solveur.Noeuds()), tNous.count(),
+        tEux.count(), tNous.count() / tEux.count());
     return ecarts == 0 ? 0 : 1;
 }

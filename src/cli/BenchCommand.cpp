@@ -19,7 +19,8 @@ void Bench(int count) {
     std::vector<TCarreWord> deals;
     std::istringstream in(BenchDealsText);
     for (std::string line; std::getline(in, line);)
-        if (line.find_first_not_of(" \t\r") != std::string::npos && line[0] != '#') deals.push_back(ParseDeal(line));
+        if (line.find_first_not_of(" \t\r") != std::string::npos && line[0] != '#')
+            deals.push_back(ParseDeal(line));
     if (count > 0 && static_cast<size_t>(count) < deals.size()) deals.resize(static_cast<size_t>(count));
 
     SolveurDM solveur;
@@ -34,7 +35,8 @@ void Bench(int count) {
     std::cerr << '\n';
     char secondes[32];
     std::snprintf(secondes, sizeof secondes, "%.3f", duree.count());
-    std::cout << "deals " << deals.size() << "\nnodes " << solveur.Noeuds() << "\nseconds " << secondes << '\n';
+    std::cout << "deals " << deals.size() << "\nnodes " << solveur.Noeuds() << "\nseconds " << secondes
+              << '\n';
 }
 
 } // namespace
@@ -42,7 +44,8 @@ void Bench(int count) {
 void RegisterBench(CLI::App &app) {
     auto count = std::make_shared<int>(0);
     auto *cmd = app.add_subcommand("bench", "Solve the fixed benchmark deals (all declarers and strains)");
-    cmd->add_option("--deals", *count, "Solve only the first N deals of the list")->check(CLI::PositiveNumber);
+    cmd->add_option("--deals", *count, "Solve only the first N deals of the list")
+        ->check(CLI::PositiveNumber);
     cmd->callback([count] { Bench(*count); });
 }
 

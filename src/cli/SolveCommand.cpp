@@ -1,8 +1,8 @@
 #include "cli/Commands.h"
 
 #include "hand/Pbn.h"
-#include "solver/SolveurDM.h"
 #include "solver/Echange.h"
+#include "solver/SolveurDM.h"
 
 #include <iostream>
 #include <memory>
@@ -25,15 +25,18 @@ void Solve(const SolveOptions &o) {
     int declarant = 0, strain = 0;
     if (!o.declarer.empty()) {
         declarant = o.declarer.size() == 1 ? SeatFromLetter(o.declarer[0]) : 0;
-        if (declarant == 0) throw UsageError("solve: --declarer '" + o.declarer + "' is not a seat (N, E, S or W)");
+        if (declarant == 0)
+            throw UsageError("solve: --declarer '" + o.declarer + "' is not a seat (N, E, S or W)");
         strain = StrainFromText(o.strain);
-        if (strain == 0) throw UsageError("solve: --strain '" + o.strain + "' is not a strain (S, H, D, C or NT)");
+        if (strain == 0)
+            throw UsageError("solve: --strain '" + o.strain + "' is not a strain (S, H, D, C or NT)");
     }
 
     std::vector<std::string> lines = o.deals;
     const bool fromStdin = lines.empty();
     if (fromStdin)
-        for (std::string line; std::getline(std::cin, line);) lines.push_back(line);
+        for (std::string line; std::getline(std::cin, line);)
+            lines.push_back(line);
 
     // Read every deal first: a bad one is reported before any table is printed.
     std::vector<TCarreWord> deals;
@@ -55,7 +58,8 @@ void Solve(const SolveOptions &o) {
         std::cout << "S H D C NT\n";
         for (int seat = 1; seat <= 4; ++seat) {
             std::cout << SeatLetter(seat);
-            for (int s = 1; s <= 5; ++s) std::cout << ' ' << LeveesDuDeclarant(solveur, deal, seat, s);
+            for (int s = 1; s <= 5; ++s)
+                std::cout << ' ' << LeveesDuDeclarant(solveur, deal, seat, s);
             std::cout << '\n';
         }
     }
@@ -66,7 +70,8 @@ void Solve(const SolveOptions &o) {
 
 void RegisterSolve(CLI::App &app) {
     auto o = std::make_shared<SolveOptions>();
-    auto *cmd = app.add_subcommand("solve", "Double-dummy tricks of each deal (PBN, or one per line on standard input)");
+    auto *cmd = app.add_subcommand(
+        "solve", "Double-dummy tricks of each deal (PBN, or one per line on standard input)");
     cmd->add_option("deals", o->deals, "Deals as N:S.H.D.C S.H.D.C S.H.D.C S.H.D.C");
     cmd->add_option("--declarer", o->declarer, "Declarer seat: N, E, S or W (with --strain)");
     cmd->add_option("--strain", o->strain, "Strain: S, H, D, C or NT (with --declarer)");

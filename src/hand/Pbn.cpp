@@ -17,7 +17,9 @@ int RankFromChar(char c) {
     return p == std::string_view::npos ? -1 : static_cast<int>(p);
 }
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+    return "'" + std::string(s) + "'";
+}
 
 } // namespace
 
@@ -26,11 +28,14 @@ int SeatFromLetter(char c) {
     return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
 }
 
-char SeatLetter(int seat) { return Sieges[static_cast<size_t>(seat - 1)]; }
+char SeatLetter(int seat) {
+    return Sieges[static_cast<size_t>(seat - 1)];
+}
 
 int StrainFromText(std::string_view t) {
     std::string u;
-    for (char c : t) u += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char c : t)
+        u += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (u == "NT" || u == "N" || u == "SA" || u == "5") return 5;
     if (u.size() == 1) {
         if (u[0] >= '1' && u[0] <= '4') return u[0] - '0';
@@ -47,7 +52,8 @@ const char *StrainName(int strain) {
 
 int CountCards(const TMain &hand) {
     int n = 0;
-    for (int s = 1; s <= 4; ++s) n += NumberOnes[hand[s]];
+    for (int s = 1; s <= 4; ++s)
+        n += NumberOnes[hand[s]];
     return n;
 }
 
@@ -57,7 +63,8 @@ TMain ParseHand(std::string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '.') {
-            if (++suit > 4) throw PbnError("hand " + Quoted(text) + ": more than four suits (a hand is S.H.D.C)");
+            if (++suit > 4)
+                throw PbnError("hand " + Quoted(text) + ": more than four suits (a hand is S.H.D.C)");
             continue;
         }
         if (c == '-') continue;
@@ -92,8 +99,10 @@ std::string FormatHand(const TMain &hand) {
 }
 
 TCarreWord ParseDeal(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     const int premier = text.size() >= 2 && text[1] == ':' ? SeatFromLetter(text[0]) : 0;
     if (premier == 0)
@@ -104,7 +113,8 @@ TCarreWord ParseDeal(std::string_view text) {
     int lu = 0;
     int taille = -1;
     while (true) {
-        while (!reste.empty() && reste.front() == ' ') reste.remove_prefix(1);
+        while (!reste.empty() && reste.front() == ' ')
+            reste.remove_prefix(1);
         if (reste.empty()) break;
         const size_t fin = std::min(reste.find(' '), reste.size());
         if (lu == 4) throw PbnError("deal " + Quoted(text) + ": more than four hands");
@@ -117,8 +127,8 @@ TCarreWord ParseDeal(std::string_view text) {
         }
         const int n = CountCards(hand);
         if (taille >= 0 && n != taille)
-            throw PbnError("deal " + Quoted(text) + ": hands of unequal size (" + SeatLetter(seat) + " holds " +
-                           std::to_string(n) + " cards, " + SeatLetter(premier) + " holds " +
+            throw PbnError("deal " + Quoted(text) + ": hands of unequal size (" + SeatLetter(seat) +
+                           " holds " + std::to_string(n) + " cards, " + SeatLetter(premier) + " holds " +
                            std::to_string(taille) + ")");
         taille = n;
         for (int s = 1; s <= 4; ++s) {
@@ -126,16 +136,17 @@ TCarreWord ParseDeal(std::string_view text) {
                 const uint16_t commun = deal[autre][s] & hand[s];
                 if (commun)
                     throw PbnError("deal " + Quoted(text) + ": the " +
-                                   std::string(1, Rangs[static_cast<size_t>(std::bit_width(commun) - 1)]) + " of " +
-                                   std::string(1, Couleurs[s - 1]) + " is held by both " + SeatLetter(autre) +
-                                   " and " + SeatLetter(seat));
+                                   std::string(1, Rangs[static_cast<size_t>(std::bit_width(commun) - 1)]) +
+                                   " of " + std::string(1, Couleurs[s - 1]) + " is held by both " +
+                                   SeatLetter(autre) + " and " + SeatLetter(seat));
             }
             deal[seat][s] = hand[s];
         }
         ++lu;
         reste.remove_prefix(fin);
     }
-    if (lu != 4) throw PbnError("deal " + Quoted(text) + ": " + std::to_string(lu) + " hand(s), a deal has four");
+    if (lu != 4)
+        throw PbnError("deal " + Quoted(text) + ": " + std::to_string(lu) + " hand(s), a deal has four");
     if (taille == 0) throw PbnError("deal " + Quoted(text) + ": the hands hold no cards");
     if (taille > 13) throw PbnError("deal " + Quoted(text) + ": a hand holds more than 13 cards");
     return deal;

@@ -1,6 +1,6 @@
 #pragma once
-// Deals and hands in PBN text: "N:<hand> <hand> <hand> <hand>", hands clockwise from the named seat, each hand
-// "S.H.D.C" with ranks AKQJT98765432. Seat 1 is N, 2 E, 3 S, 4 W; suit 1 is the first group of a hand.
+// Deals and hands in PBN text: "N:<hand> <hand> <hand> <hand>", hands clockwise from the named seat, each
+// hand "S.H.D.C" with ranks AKQJT98765432. Seat 1 is N, 2 E, 3 S, 4 W; suit 1 is the first group of a hand.
 
 #include "hand/VariablesGlobales.h"
 

@@ -55,23 +55,29 @@ int Chute(int n, int facteur, bool vulnerable) {
 } // namespace
 
 void InitialiseVariablesGlobales() {
-    for (int m = 0; m <= 8191; ++m) NumberOnes[m] = static_cast<uint8_t>(CountOnes(static_cast<uint16_t>(m)));
+    for (int m = 0; m <= 8191; ++m)
+        NumberOnes[m] = static_cast<uint8_t>(CountOnes(static_cast<uint16_t>(m)));
     NumberOnes[8192] = 0;
 
     NumberPoints = {};
     for (int h = 0; h < 16; ++h) {
         const int m = h << 9; // J, Q, K, A are bits 9..12
-        NumberPoints[m] = static_cast<uint8_t>((h & 1) * 1 + ((h >> 1) & 1) * 2 + ((h >> 2) & 1) * 3 + ((h >> 3) & 1) * 4);
+        NumberPoints[m] =
+            static_cast<uint8_t>((h & 1) * 1 + ((h >> 1) & 1) * 2 + ((h >> 2) & 1) * 3 + ((h >> 3) & 1) * 4);
     }
 
     PW[-1] = 0;
-    for (int i = 0; i <= 15; ++i) PW[i] = 1 << i;
-    for (int i = 16; i <= 28; ++i) PW[i] = 1 << (i - 16);
+    for (int i = 0; i <= 15; ++i)
+        PW[i] = 1 << i;
+    for (int i = 16; i <= 28; ++i)
+        PW[i] = 1 << (i - 16);
     PW[29] = PW[30] = PW[31] = 0;
-    for (int i = 32; i <= 45; ++i) PW[i] = 1 << (i - 32);
+    for (int i = 32; i <= 45; ++i)
+        PW[i] = 1 << (i - 32);
 
     PWPC = {};
-    for (int i = 0; i <= 52; ++i) PWPC[i] = int64_t{1} << i;
+    for (int i = 0; i <= 52; ++i)
+        PWPC[i] = int64_t{1} << i;
     PWPC[56] = int64_t{1} << 56;
     PWPC[60] = int64_t{1} << 60;
 
@@ -89,7 +95,8 @@ void InitialiseVariablesGlobales() {
         for (int niveau = 1; niveau <= 7; ++niveau)
             for (int classe = 1; classe <= 3; ++classe)
                 MarqueBase[niveau][classe][col] = static_cast<uint16_t>(Marque(niveau, classe, facteur, vul));
-        for (int n = 1; n <= 13; ++n) LeveeDeChute[n][col] = static_cast<uint16_t>(Chute(n, facteur, vul));
+        for (int n = 1; n <= 13; ++n)
+            LeveeDeChute[n][col] = static_cast<uint16_t>(Chute(n, facteur, vul));
     }
 
     PoliceFederale = "Tahoma";

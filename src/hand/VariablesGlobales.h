@@ -22,9 +22,15 @@ constexpr uint16_t MasqueHonneurs = 0x1E00;
 // A deal as [seat][suit] suit masks; index 0 of each dimension is unused.
 using TCarreWord = std::array<std::array<uint16_t, 5>, 5>;
 
-inline int NumeroCarte(int couleur, int rang) { return (couleur - 1) * 13 + rang; }
-inline int CouleurDeCarte(int numero) { return numero / 13 + 1; }
-inline int RangDeCarte(int numero) { return numero % 13; }
+inline int NumeroCarte(int couleur, int rang) {
+    return (couleur - 1) * 13 + rang;
+}
+inline int CouleurDeCarte(int numero) {
+    return numero / 13 + 1;
+}
+inline int RangDeCarte(int numero) {
+    return numero % 13;
+}
 
 // The solver request. Field order and meaning follow the exchange the callers were written against.
 struct TDonne {

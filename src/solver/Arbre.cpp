@@ -7,7 +7,9 @@
 namespace vasterel {
 
 namespace {
-inline bool MemeCamp(int a, int b) { return (a % 2) == (b % 2); }
+inline bool MemeCamp(int a, int b) {
+    return (a % 2) == (b % 2);
+}
 } // namespace
 
 void SolveurDM::Arbre(Node R) {
@@ -31,7 +33,8 @@ void SolveurDM::Arbre(Node R) {
         R->FilsAine = N;
         auto effaceTueurs = [&] {
             // A new trick begins below: the killers of its other plies belong to another lead.
-            if (PPRang == 1 && Seuil - 3 > PP) BestMove[1][PP + 2] = BestMove[1][PP + 3] = BestMove[1][PP + 4] = 0;
+            if (PPRang == 1 && Seuil - 3 > PP)
+                BestMove[1][PP + 2] = BestMove[1][PP + 3] = BestMove[1][PP + 4] = 0;
         };
         effaceTueurs();
 
@@ -89,7 +92,8 @@ void SolveurDM::AlphaBeta(Node N, int V) {
     P->Valeur = N->Valeur;
     if (N->Valeur == V) {
         N->Coupe = 1;
-        for (int s = 1; s <= 4; ++s) P->LowestBound[s] = N->LowestBound[s];
+        for (int s = 1; s <= 4; ++s)
+            P->LowestBound[s] = N->LowestBound[s];
         if (PP <= Seuil) {
             BestMove[1][PP] = N->Couleur;
             BestMove[2][PP] = N->Carte;
@@ -109,7 +113,8 @@ void SolveurDM::AlphaBeta(Node N, int V) {
             if (Atout == 0) {
                 const int cr = CouleurRequise[NPli];
                 uint32_t m = CouleurEnMainSDM[cr][NPli];
-                if (N->Couleur == cr) m |= static_cast<uint32_t>(PW[N->Carte]); // in play before the third card
+                if (N->Couleur == cr)
+                    m |= static_cast<uint32_t>(PW[N->Carte]); // in play before the third card
                 const auto c = static_cast<uint8_t>((N->Couleur - 1) * 13 + N->Carte);
                 const int second = P->Couleur == cr ? P->Carte : 14;
                 mem_->BMove3[P->Pere->Carte][second][static_cast<int>(m)] = c;
@@ -155,7 +160,8 @@ void SolveurDM::AnnuleNoeud(Node N) {
 
 void SolveurDM::ListeCartesFils(Node R) {
     if (PPRang == 1) {
-        for (int s = 1; s <= 4; ++s) CouleurEnMainSDM[s][NPli] = CouleurEnMainSDM[s][NPli - 1];
+        for (int s = 1; s <= 4; ++s)
+            CouleurEnMainSDM[s][NPli] = CouleurEnMainSDM[s][NPli - 1];
         if (PP == 1) SOne = Entameur;
     } else {
         SOne = Suiv[SOne];

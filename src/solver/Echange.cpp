@@ -24,7 +24,8 @@ TDonne RequeteDonne(const TCarreWord &deal, int leader, int strain) {
     d.Atout = static_cast<uint8_t>(strain);
     d.MainD = static_cast<uint8_t>(leader);
     for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) d.CartesEnMain[seat][s] = deal[seat][s];
+        for (int s = 1; s <= 4; ++s)
+            d.CartesEnMain[seat][s] = deal[seat][s];
     return d;
 }
 
@@ -33,7 +34,8 @@ int LeveesDuDeclarant(SolveurDM &solveur, const TCarreWord &deal, int declarant,
     solveur.Resoudre(RequeteDonne(deal, Suiv[declarant], strain), r);
     if (r.Score[1] < 0) return -1;
     int cartes = 0;
-    for (int s = 1; s <= 4; ++s) cartes += NumberOnes[deal[declarant][s]];
+    for (int s = 1; s <= 4; ++s)
+        cartes += NumberOnes[deal[declarant][s]];
     return cartes - r.Score[1];
 }
 

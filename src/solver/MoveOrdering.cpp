@@ -78,7 +78,8 @@ void SolveurDM::MoveOrdering(int VL, TListeCoups &Liste) {
             GroupeCouleur(Liste, n, cr, m, CouleurEnMainSDM[cr][NPli - 1], false, true);
         } else {
             for (int s = 4; s >= 1; --s)
-                if (main[s] != 0) GroupeCouleur(Liste, n, s, main[s], CouleurEnMainSDM[s][NPli - 1], false, false);
+                if (main[s] != 0)
+                    GroupeCouleur(Liste, n, s, main[s], CouleurEnMainSDM[s][NPli - 1], false, false);
         }
 
         // Follow context for the weights: at notrump only when following with a choice of cards.
@@ -87,9 +88,7 @@ void SolveurDM::MoveOrdering(int VL, TListeCoups &Liste) {
             auto masque = [&](int ply) { return static_cast<uint32_t>(PW[Card[ply]]); };
             if (PPRang == 0) {
                 CC1 = SQ[PP - 3];
-                auto garde = [&](int cc) {
-                    return (cc == CC1 || (Atout != 0 && cc == Atout)) ? cc : 0;
-                };
+                auto garde = [&](int cc) { return (cc == CC1 || (Atout != 0 && cc == Atout)) ? cc : 0; };
                 CC2 = garde(SQ[PP - 2]);
                 CC3 = garde(SQ[PP - 1]);
                 C1 = masque(PP - 3);

@@ -5,7 +5,11 @@
 
 namespace vasterel {
 
-int SolveurDM::AllouePoidsSA(int, int, int, int) { return 0; }
-int SolveurDM::AllouePoidsAA(int, int, int) { return 0; }
+int SolveurDM::AllouePoidsSA(int, int, int, int) {
+    return 0;
+}
+int SolveurDM::AllouePoidsAA(int, int, int) {
+    return 0;
+}
 
 } // namespace vasterel

@@ -20,10 +20,12 @@ void SolveurDM::Resoudre(const TDonne &donne, TFutursPlis &resultat) {
         if (donne.CouleursJouees[i] == 0) continue;
         valide = valide && donne.CouleursJouees[i] <= 4 && donne.CartesJouees[i] <= 12;
         // Cards on the table follow one another: a second card needs a first.
-        for (int j = 1; j < i; ++j) valide = valide && donne.CouleursJouees[j] != 0;
+        for (int j = 1; j < i; ++j)
+            valide = valide && donne.CouleursJouees[j] != 0;
     }
     for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) valide = valide && donne.CartesEnMain[seat][s] <= CouleurPleine;
+        for (int s = 1; s <= 4; ++s)
+            valide = valide && donne.CartesEnMain[seat][s] <= CouleurPleine;
     if (!valide) {
         resultat.Joueur = donne.MainD;
         resultat.Score[1] = -1;
@@ -32,7 +34,8 @@ void SolveurDM::Resoudre(const TDonne &donne, TFutursPlis &resultat) {
 
     Atout = donne.Atout % 5;
     if (Atout == 0)
-        for (int s = 1; s <= 4; ++s) MiniA[s] = 7;
+        for (int s = 1; s <= 4; ++s)
+            MiniA[s] = 7;
     Entameur = donne.MainD;
     const auto &cj = donne.CouleursJouees;
     resultat.Joueur = cj[3] != 0   ? Prec[Entameur]
@@ -90,11 +93,16 @@ void SolveurDM::Resoudre(const TDonne &donne, TFutursPlis &resultat) {
 bool SolveurDM::FaireLesPilesDeCartes() {
     const TDonne &d = *donne_;
     for (int s = 1; s <= 4; ++s)
-        for (int k = 0; k <= 13; ++k) CouleurEnMainSDM[s][k] = 0;
+        for (int k = 0; k <= 13; ++k)
+            CouleurEnMainSDM[s][k] = 0;
     for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) MainsDM[seat][s] = d.CartesEnMain[seat][s];
+        for (int s = 1; s <= 4; ++s)
+            MainsDM[seat][s] = d.CartesEnMain[seat][s];
 
-    RangDebut = d.CouleursJouees[3] != 0 ? 4 : d.CouleursJouees[2] != 0 ? 3 : d.CouleursJouees[1] != 0 ? 2 : 1;
+    RangDebut = d.CouleursJouees[3] != 0   ? 4
+                : d.CouleursJouees[2] != 0 ? 3
+                : d.CouleursJouees[1] != 0 ? 2
+                                           : 1;
     // The cards on the table go back to their players; the search replays them as forced plays.
     int joueur = Entameur;
     for (int i = 1; i < RangDebut; ++i) {
@@ -106,7 +114,8 @@ bool SolveurDM::FaireLesPilesDeCartes() {
 
     PositionCourante = INT64_MAX;
     NombreDeCartesEnJeu = 0;
-    for (int s = 1; s <= 4; ++s) NombreDeCartesEnJeu += NumberOnes[CouleurEnMainSDM[s][0]];
+    for (int s = 1; s <= 4; ++s)
+        NombreDeCartesEnJeu += NumberOnes[CouleurEnMainSDM[s][0]];
     Seuil = NombreDeCartesEnJeu - 4;
     SeuilTTPost = NombreDeCartesEnJeu - 31;
     NLevees = NombreDeCartesEnJeu / 4;
@@ -120,7 +129,8 @@ bool SolveurDM::VerifieMains() const {
     if (NombreDeCartesEnJeu == 0 || NombreDeCartesEnJeu % 4 != 0) return false;
     for (int seat = 1; seat <= 4; ++seat) {
         int n = 0;
-        for (int s = 1; s <= 4; ++s) n += NumberOnes[MainsDM[seat][s]];
+        for (int s = 1; s <= 4; ++s)
+            n += NumberOnes[MainsDM[seat][s]];
         if (n != NombreDeCartesEnJeu / 4) return false;
     }
     return true;
@@ -141,7 +151,8 @@ void SolveurDM::InitOwners() {
             if ((CouleurEnMainSDM[s][0] & static_cast<uint32_t>(top)) == 0) continue;
             trouve = true;
             int proprietaire = 1;
-            while ((MainsDM[proprietaire][s] & static_cast<uint32_t>(top)) == 0) ++proprietaire;
+            while ((MainsDM[proprietaire][s] & static_cast<uint32_t>(top)) == 0)
+                ++proprietaire;
             Owners[s][m] = (Owners[s][m ^ top] << 2) | static_cast<uint32_t>(proprietaire - 1);
             Leader[s][m] = static_cast<uint8_t>((Owners[s][m] & 3) + 1);
         }
@@ -150,14 +161,18 @@ void SolveurDM::InitOwners() {
 }
 
 void SolveurDM::InitialiseBestMoves() {
-    for (int k = 0; k <= NombreDeCartesEnJeu - 4; ++k) BestMove[1][k] = BestMove[2][k] = -1;
-    for (int k = 1; k <= NombreDeCartesEnJeu; ++k) Card[k] = -1;
+    for (int k = 0; k <= NombreDeCartesEnJeu - 4; ++k)
+        BestMove[1][k] = BestMove[2][k] = -1;
+    for (int k = 1; k <= NombreDeCartesEnJeu; ++k)
+        Card[k] = -1;
     mem_->Efface();
 }
 
 void SolveurDM::FaitRacine(Node R) {
-    for (int k = 0; k <= NombreDeCartesEnJeu - 4; ++k) BestMove[1][k] = BestMove[2][k] = -1;
-    for (int k = 1; k <= NombreDeCartesEnJeu; ++k) Card[k] = -1;
+    for (int k = 0; k <= NombreDeCartesEnJeu - 4; ++k)
+        BestMove[1][k] = BestMove[2][k] = -1;
+    for (int k = 1; k <= NombreDeCartesEnJeu; ++k)
+        Card[k] = -1;
     R->Pere = &ligne_[0]; // a scratch parent, never read: the root always has one
     R->FilsAine = nullptr;
     R->Valeur = R->ValeurLocale = 0;
@@ -174,7 +189,9 @@ void SolveurDM::FaitRacine(Node R) {
 }
 
 namespace {
-int ValeurPoints(int x) { return x >= 0 && x <= 7680 ? NumberPoints[x] : 0; }
+int ValeurPoints(int x) {
+    return x >= 0 && x <= 7680 ? NumberPoints[x] : 0;
+}
 } // namespace
 
 int SolveurDM::ChercheCible() const {

@@ -154,11 +154,13 @@ class SolveurDM {
     void VerifieTTImmediat(TListeC &L, int VL);
     EPN ChercheEPImmediat(int VL, int32_t T, const TListeC &L);
     int CheckBoundsImmediat(EPN EP, int VL) const;
-    template <typename Decide> EPN ParcourtTrie(int32_t T, const TableBornee<uint32_t, 1, 4> &PLong, Decide decide);
+    template <typename Decide>
+    EPN ParcourtTrie(int32_t T, const TableBornee<uint32_t, 1, 4> &PLong, Decide decide);
 
     // Move generation and ordering.
     void MoveOrdering(int VL, TListeCoups &Liste);
-    void GroupeCouleur(TListeCoups &Liste, int &n, int couleur, uint32_t m, uint32_t cs, bool entame, bool suite);
+    void GroupeCouleur(TListeCoups &Liste, int &n, int couleur, uint32_t m, uint32_t cs, bool entame,
+                       bool suite);
     static void TrieListe(TListeCoups &Liste, int n);
     void EtudeEntameLevee();
     int WinTrick() const;
@@ -177,8 +179,8 @@ class SolveurDM {
     // Per-request state.
     int Atout = 0;
     int Entameur = 1;
-    TableBornee<TableBornee<uint32_t, 1, 4>, 1, 4> MainsDM{};               // [seat][suit]
-    TableBornee<TableBornee<uint32_t, 0, 13>, 1, 4> CouleurEnMainSDM{};      // [suit][trick]
+    TableBornee<TableBornee<uint32_t, 1, 4>, 1, 4> MainsDM{};           // [seat][suit]
+    TableBornee<TableBornee<uint32_t, 0, 13>, 1, 4> CouleurEnMainSDM{}; // [suit][trick]
     int NombreDeCartesEnJeu = 0;
     int NLevees = 0;
     int Seuil = 0;

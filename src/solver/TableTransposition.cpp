@@ -10,8 +10,12 @@ namespace vasterel {
 
 namespace {
 constexpr uint32_t NonRempli = 0xFFFFFFFFu;
-inline bool MemeCamp(int a, int b) { return (a % 2) == (b % 2); }
-inline int Emplacement(int main, int pli) { return (main - 1) * 13 + pli; }
+inline bool MemeCamp(int a, int b) {
+    return (a % 2) == (b % 2);
+}
+inline int Emplacement(int main, int pli) {
+    return (main - 1) * 13 + pli;
+}
 } // namespace
 
 size_t IndexPositions::Depart(int64_t cle, int emplacement) const {
@@ -38,7 +42,8 @@ void IndexPositions::Ajoute(int64_t cle, int emplacement, int32_t valeur) {
             if (c.valeur != Nil) Ajoute(c.cle, c.emplacement, c.valeur);
     }
     size_t i = Depart(cle, emplacement);
-    while (cases_[i].valeur != Nil) i = (i + 1) & (cases_.size() - 1);
+    while (cases_[i].valeur != Nil)
+        i = (i + 1) & (cases_.size() - 1);
     cases_[i] = {cle, valeur, emplacement};
     ++occupees_;
 }
@@ -48,7 +53,9 @@ void IndexPositions::Vide() {
     occupees_ = 0;
 }
 
-void SolveurDM::InitialiserTTDM() { DisposeTTDM(); }
+void SolveurDM::InitialiserTTDM() {
+    DisposeTTDM();
+}
 
 void SolveurDM::DisposeTTDM() {
     // The pools keep their capacity: the next request reuses it instead of allocating again.
@@ -129,7 +136,8 @@ void SolveurDM::AjouteCGR(int32_t T, Node N) {
             if (!f.AEntree) {
                 f.AEntree = true;
                 f.Entree = TTEPN{};
-                for (int k = 1; k <= 4; ++k) f.Entree.LowestBound[k] = 13;
+                for (int k = 1; k <= 4; ++k)
+                    f.Entree.LowestBound[k] = 13;
             }
             UpdateBounds(N, fit);
         }
@@ -139,7 +147,8 @@ void SolveurDM::AjouteCGR(int32_t T, Node N) {
 void SolveurDM::UpdateBounds(Node N, EPN EP) {
     TTEPN &e = cgn_[static_cast<size_t>(EP)].Entree;
     const int V = N->ValeurLocale;
-    for (int s = 1; s <= 4; ++s) e.LowestBound[s] = RelRang[N->LowestBound[s]][CouleurEnMainSDM[s][NPli]];
+    for (int s = 1; s <= 4; ++s)
+        e.LowestBound[s] = RelRang[N->LowestBound[s]][CouleurEnMainSDM[s][NPli]];
     const bool meneurEntameur = MemeCamp(N->Main, Entameur);
     if (N->Valeur == 1) {
         if (Target - V > e.MinBorne) e.MinBorne = static_cast<uint8_t>(Target - V);
@@ -181,7 +190,8 @@ EPN SolveurDM::ParcourtTrie(int32_t T, const TableBornee<uint32_t, 1, 4> &PLong,
 
 void SolveurDM::ChercheEP(Node N, int32_t T) {
     TableBornee<uint32_t, 1, 4> PLong;
-    for (int s = 1; s <= 4; ++s) PLong[s] = mem_->Owners[s][static_cast<int>(CouleurEnMainSDM[s][NPli])];
+    for (int s = 1; s <= 4; ++s)
+        PLong[s] = mem_->Owners[s][static_cast<int>(CouleurEnMainSDM[s][NPli])];
     ParcourtTrie(T, PLong, [&](EPN EP) { return CheckBounds(N, EP) == 1; });
 }
 
@@ -197,7 +207,8 @@ int SolveurDM::CheckBounds(Node N, EPN EP) {
     } else {
         return 0;
     }
-    for (int s = 1; s <= 4; ++s) N->LowestBound[s] = InvRelRang[e.LowestBound[s]][CouleurEnMainSDM[s][NPli]];
+    for (int s = 1; s <= 4; ++s)
+        N->LowestBound[s] = InvRelRang[e.LowestBound[s]][CouleurEnMainSDM[s][NPli]];
     BestMove[1][PP + 1] = e.BestMove[1];
     BestMove[2][PP + 1] = e.BestMove[2];
     return 1;

@@ -32,27 +32,32 @@ void InitialiseSDM() {
         RelRang[-1][m] = 14;
         RelRang[13][m] = 0;
         InvRelRang[0][m] = 13;
-        for (int k = position + 1; k <= 13; ++k) InvRelRang[k][m] = 13;
+        for (int k = position + 1; k <= 13; ++k)
+            InvRelRang[k][m] = 13;
         NumberOnes[m] = static_cast<uint8_t>(position);
     }
     for (int a = 0; a <= 12; ++a)
         for (int b = 0; b <= 12; ++b) {
             const int bas = a < b ? a : b, haut = a < b ? b : a;
             int32_t entre = 0;
-            for (int r = bas + 1; r < haut; ++r) entre |= PW[r];
+            for (int r = bas + 1; r < haut; ++r)
+                entre |= PW[r];
             Cache[a][b] = entre;
         }
     CacheLevees[-1] = 0;
-    for (int k = 0; k <= 13; ++k) CacheLevees[k] = static_cast<uint16_t>((1 << k) - 1);
+    for (int k = 0; k <= 13; ++k)
+        CacheLevees[k] = static_cast<uint16_t>((1 << k) - 1);
     CacheLeveesQT[-1] = 0;
-    for (int k = 0; k <= 7; ++k) CacheLeveesQT[k] = static_cast<uint16_t>((1 << (k + 1)) - 2);
+    for (int k = 0; k <= 7; ++k)
+        CacheLeveesQT[k] = static_cast<uint16_t>((1 << (k + 1)) - 2);
     CacheMainSup[-1] = 0;
     CacheMainInf[-1] = CouleurPleine;
     for (int k = 0; k <= 12; ++k) {
         CacheMainSup[k] = static_cast<uint16_t>((1 << (k + 1)) - 1);
         CacheMainInf[k] = static_cast<uint16_t>(CouleurPleine - ((1 << k) - 1));
     }
-    for (int k = 0; k <= 13; ++k) Masque[k] = static_cast<uint32_t>((uint64_t{1} << (2 * k)) - 1);
+    for (int k = 0; k <= 13; ++k)
+        Masque[k] = static_cast<uint32_t>((uint64_t{1} << (2 * k)) - 1);
 }
 
 } // namespace vasterel

@@ -66,12 +66,14 @@ TEST(Tables, Marques) {
         int valeurs[6];
     };
     const Ligne lignes[] = {
-        {1, 1, {70, 140, 230, 70, 140, 230}},     {1, 2, {80, 160, 520, 80, 160, 720}},
-        {1, 3, {90, 180, 560, 90, 180, 760}},     {3, 3, {400, 550, 800, 600, 750, 1000}},
+        {1, 1, {70, 140, 230, 70, 140, 230}},        {1, 2, {80, 160, 520, 80, 160, 720}},
+        {1, 3, {90, 180, 560, 90, 180, 760}},        {3, 3, {400, 550, 800, 600, 750, 1000}},
         {6, 2, {980, 1210, 1620, 1430, 1660, 2070}}, {7, 3, {1520, 1790, 2280, 2220, 2490, 2980}},
     };
     for (const auto &l : lignes)
-        for (int c = 1; c <= 6; ++c) EXPECT_EQ(MarqueBase[l.niveau][l.classe][c], l.valeurs[c - 1]) << l.niveau << ' ' << l.classe << ' ' << c;
+        for (int c = 1; c <= 6; ++c)
+            EXPECT_EQ(MarqueBase[l.niveau][l.classe][c], l.valeurs[c - 1])
+                << l.niveau << ' ' << l.classe << ' ' << c;
     const int rangee1[] = {50, 100, 200, 100, 200, 400}, rangee4[] = {200, 800, 1600, 400, 1100, 2200};
     for (int c = 1; c <= 6; ++c) {
         EXPECT_EQ(LeveeDeChute[1][c], rangee1[c - 1]);

@@ -33,7 +33,8 @@ std::vector<Reference> LitReferences() {
         } else if (line.rfind("TABLE ", 0) == 0) {
             std::istringstream nums(line.substr(6));
             for (auto &strain : refs.back().table)
-                for (int &t : strain) nums >> t;
+                for (int &t : strain)
+                    nums >> t;
         }
     }
     return refs;
@@ -42,7 +43,8 @@ std::vector<Reference> LitReferences() {
 // Deals n cards to each seat from a shuffled pack.
 TCarreWord DonneAleatoire(std::mt19937 &rng, int n) {
     std::vector<int> paquet(52);
-    for (int i = 0; i < 52; ++i) paquet[static_cast<size_t>(i)] = i;
+    for (int i = 0; i < 52; ++i)
+        paquet[static_cast<size_t>(i)] = i;
     std::shuffle(paquet.begin(), paquet.end(), rng);
     TCarreWord deal{};
     for (int i = 0; i < 4 * n; ++i) {
@@ -79,7 +81,8 @@ int Score(SolveurDM &solveur, const TDonne &d) {
 std::string Decrit(const TDonne &d) {
     TCarreWord deal{};
     for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) deal[seat][s] = d.CartesEnMain[seat][s];
+        for (int s = 1; s <= 4; ++s)
+            deal[seat][s] = d.CartesEnMain[seat][s];
     std::string out = FormatDeal(deal) + " strain " + StrainName(d.Atout) + " leader " + SeatLetter(d.MainD);
     for (int i = 1; i <= 3 && d.CouleursJouees[i] != 0; ++i)
         out += " played " + std::string(StrainName(d.CouleursJouees[i])) + std::to_string(d.CartesJouees[i]);
@@ -101,8 +104,10 @@ TEST(Exactitude, TablesPubliees) {
                 const bool choisi = i < 2 || (strain == static_cast<int>(i % 5) + 1 &&
                                               declarant == static_cast<int>(i / 5 % 4) + 1);
                 if (!choisi) continue;
-                EXPECT_EQ(LeveesDuDeclarant(solveur, deal, declarant, strain), refs[i].table[strain - 1][declarant - 1])
-                    << refs[i].pbn << " declarer " << SeatLetter(declarant) << " strain " << StrainName(strain);
+                EXPECT_EQ(LeveesDuDeclarant(solveur, deal, declarant, strain),
+                          refs[i].table[strain - 1][declarant - 1])
+                    << refs[i].pbn << " declarer " << SeatLetter(declarant) << " strain "
+                    << StrainName(strain);
             }
     }
 }
@@ -115,7 +120,7 @@ TEST_P(ExactitudeAleatoire, DonnesCompletes) {
     SolveurDM solveur;
     for (int i = 0; i < 40; ++i) {
         TDonne d = RequeteDonne(DonneAleatoire(rng, 13), std::uniform_int_distribution<int>(1, 4)(rng),
-                           std::uniform_int_distribution<int>(1, 5)(rng));
+                                std::uniform_int_distribution<int>(1, 5)(rng));
         ASSERT_EQ(Score(solveur, d), test::OracleScore(d)) << Decrit(d);
     }
 }
@@ -127,7 +132,7 @@ TEST_P(ExactitudeAleatoire, DonnesPartiellesEtPliEntame) {
     for (int i = 0; i < 150; ++i) {
         const int n = std::uniform_int_distribution<int>(1, 12)(rng);
         TDonne d = RequeteDonne(DonneAleatoire(rng, n), std::uniform_int_distribution<int>(1, 4)(rng),
-                           std::uniform_int_distribution<int>(1, 5)(rng));
+                                std::uniform_int_distribution<int>(1, 5)(rng));
         JoueDebutDePli(rng, d, std::uniform_int_distribution<int>(0, 3)(rng));
         ASSERT_EQ(Score(solveur, d), test::OracleScore(d)) << Decrit(d);
     }

@@ -20,7 +20,8 @@ int OracleScore(const TDonne &donne) {
         dl.currentTrickRank[i] = donne.CouleursJouees[i + 1] == 0 ? 0 : donne.CartesJouees[i + 1] + 2;
     }
     for (int seat = 1; seat <= 4; ++seat)
-        for (int s = 1; s <= 4; ++s) dl.remainCards[seat - 1][s - 1] = static_cast<unsigned>(donne.CartesEnMain[seat][s]) << 2;
+        for (int s = 1; s <= 4; ++s)
+            dl.remainCards[seat - 1][s - 1] = static_cast<unsigned>(donne.CartesEnMain[seat][s]) << 2;
 
     futureTricks fut{};
     const int rc = SolveBoard(dl, -1, 1, 1, &fut, 0);

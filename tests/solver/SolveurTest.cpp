@@ -21,9 +21,10 @@ const char *const Complete = "N:QJ6.K652.J85.T98 873.J97.AT764.Q4 K5.T83.KQ9.A76
 
 TEST(Solveur, RequetesIncoherentes) {
     TDonne inegales = RequeteDonne(ParseDeal(Complete), 1, 5);
-    inegales.CartesEnMain[4][4] &= static_cast<uint16_t>(~(1u << 1)); // W drops the 3 of clubs: 13, 13, 13, 12
+    inegales.CartesEnMain[4][4] &=
+        static_cast<uint16_t>(~(1u << 1)); // W drops the 3 of clubs: 13, 13, 13, 12
     TDonne doublon = RequeteDonne(ParseDeal(Complete), 1, 5);
-    doublon.CartesEnMain[1][1] |= 1u << 12; // the A of spades held by N and W
+    doublon.CartesEnMain[1][1] |= 1u << 12;                          // the A of spades held by N and W
     doublon.CartesEnMain[2][1] &= static_cast<uint16_t>(~(1u << 6)); // E gives up the 8 to keep 13 cards
     TDonne atout = RequeteDonne(ParseDeal(Complete), 1, 5);
     atout.Atout = 6;
@@ -40,7 +41,8 @@ TEST(Solveur, RequetesIncoherentes) {
     trou.CartesJouees[2] = 0;
     TDonne vide{};
 
-    for (const TDonne *d : {&inegales, &doublon, &atout, &meneur, &rangJoue, &carteEncoreEnMain, &trou, &vide})
+    for (const TDonne *d :
+         {&inegales, &doublon, &atout, &meneur, &rangJoue, &carteEncoreEnMain, &trou, &vide})
         EXPECT_EQ(Resout(*d).Score[1], -1);
 }
 
@@ -51,11 +53,11 @@ TEST(Solveur, DernierPli) {
         int couleur, carte; // card of the player to move
     };
     const Cas cas[] = {
-        {"N:A... K... Q... J...", 1, 5, 0, 1, 1, 12},   // the ace wins for N-S
-        {"N:2... .2.. 3... ..2.", 1, 5, 0, 1, 1, 0},    // S's 3 beats N's 2 of the led suit
-        {"N:A... .2.. 3... ..2.", 1, 2, 0, 0, 1, 12},   // E ruffs the ace
-        {"N:A... .2.. 3... .3..", 1, 2, 0, 0, 1, 12},   // E ruffs, W overruffs
-        {"N:.... .2.. 3... .3..", 1, 2, 1, 1, 2, 0},    // N's ace is on the table; E to play, E-W win
+        {"N:A... K... Q... J...", 1, 5, 0, 1, 1, 12}, // the ace wins for N-S
+        {"N:2... .2.. 3... ..2.", 1, 5, 0, 1, 1, 0},  // S's 3 beats N's 2 of the led suit
+        {"N:A... .2.. 3... ..2.", 1, 2, 0, 0, 1, 12}, // E ruffs the ace
+        {"N:A... .2.. 3... .3..", 1, 2, 0, 0, 1, 12}, // E ruffs, W overruffs
+        {"N:.... .2.. 3... .3..", 1, 2, 1, 1, 2, 0},  // N's ace is on the table; E to play, E-W win
     };
     for (const auto &c : cas) {
         TDonne d;
@@ -88,7 +90,8 @@ TEST(Solveur, EchangeGlobal) {
 
 // The search is deterministic: the benchmark's node count means something only if this holds.
 TEST(Solveur, NoeudsReproductibles) {
-    const TCarreWord deal = ParseDeal("N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.8765.876.765 432.432.5432.432");
+    const TCarreWord deal =
+        ParseDeal("N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.8765.876.765 432.432.5432.432");
     SolveurDM a, b;
     EXPECT_EQ(LeveesDuDeclarant(a, deal, 1, 5), 13); // all 40 points: the first guess of 14 fails at once
     EXPECT_EQ(LeveesDuDeclarant(a, deal, 1, 1), 13);

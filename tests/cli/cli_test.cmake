@@ -14,3 +14,11 @@ expect_run(strain 2 "^$" solve --declarer N --strain X "${deal}")
 expect_run(lone_declarer 2 "^$" solve --declarer N "${deal}")
 expect_run(no_command 2 "^$")
 expect_run(help 0 "solve" --help)
+
+# Deals one per line on standard input, blank lines skipped.
+file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/cli_stdin_deals.txt" "N:A... K... Q... J...\n\nN:AK... QJ... T9... 87...\n")
+execute_process(COMMAND ${CLI} solve --declarer S --strain NT INPUT_FILE "${CMAKE_CURRENT_BINARY_DIR}/cli_stdin_deals.txt"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "1\n2\n")
+  message(FATAL_ERROR "stdin: status ${rc}, stdout '${out}', stderr '${err}'")
+endif()

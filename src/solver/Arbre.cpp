@@ -315,7 +315,6 @@ int SolveurDM::TrickWinner(int Coul, int Carte, int &WR) const {
             plyMeilleur = k;
         }
     }
-    if (Atout == 0) t = 0;
     WR = (t >= 2 || (t == 0 && f != 1)) ? plyMeilleur : 0;
     switch (plyMeilleur % 4) {
     case 0:

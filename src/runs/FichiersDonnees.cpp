@@ -168,8 +168,10 @@ TableBornee<TCompte, 1, 3> LitParametresDesComptesDePoints(std::istream &in, con
         // The count character is the first character of its line; the rest of the line is not read.
         const std::string &pho = lecteur.Ligne();
         comptes[systeme].PHO = pho.empty() ? '\0' : pho[0];
-        for (int r = 1; r <= NbLignesParametres; ++r)
+        for (int r = 1; r <= NbLignesParametres; ++r) {
+            lecteur.contexte = "parameter row " + std::to_string(r) + " of system " + std::to_string(systeme);
             lecteur.Decimal(comptes[systeme].Ligne(r));
+        }
     }
     return comptes;
 }

@@ -17,5 +17,6 @@ void RegisterSolve(CLI::App &app);
 void RegisterBench(CLI::App &app);
 void RegisterPoints(CLI::App &app);
 void RegisterControls(CLI::App &app);
+void RegisterRuns(CLI::App &app);
 
 } // namespace vasterel::cli

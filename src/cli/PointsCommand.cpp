@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-#include "evaluation/FichierParametres.h"
+#include "runs/FichiersDonnees.h"
 #include "evaluation/FonctionsOrlune.h"
 #include "hand/Pbn.h"
 
@@ -50,7 +50,7 @@ void ChargeParametres(const std::string &params) {
     }
     try {
         ChargeParametresDesComptesDePoints(fichier);
-    } catch (const ErreurFichierParametres &e) {
+    } catch (const ErreurFichierDonnees &e) {
         throw UsageError(std::string("points: parameter file ") + e.what());
     }
 }

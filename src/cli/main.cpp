@@ -9,6 +9,7 @@ int main(int argc, char **argv) {
     vasterel::cli::RegisterBench(app);
     vasterel::cli::RegisterPoints(app);
     vasterel::cli::RegisterControls(app);
+    vasterel::cli::RegisterRuns(app);
 
     try {
         app.parse(argc, argv);

@@ -31,7 +31,8 @@ struct OptionsEvaluation {
     // Solving threads; 0 uses every core. The results do not depend on it.
     unsigned threads = 0;
     // Called once per deal, in deal order, with the deal and its observations in the order they are recorded.
-    std::function<void(long numero, const TCarreWord &donne, const std::vector<Observation> &observations)> trace;
+    std::function<void(long numero, const TCarreWord &donne, const std::vector<Observation> &observations)>
+        trace;
 };
 
 // " Evaluer un système": prompts for the system and the number of deals, runs them, writes the progress and

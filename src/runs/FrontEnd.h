@@ -7,7 +7,7 @@
 namespace vasterel {
 
 class FrontEnd {
-public:
+  public:
     virtual ~FrontEnd() = default;
 
     // A text prompt with a caption, a question and a default text. Returns the text typed, or the default

@@ -1,6 +1,6 @@
 #include "Aides.h"
 
-#include "evaluation/FichierParametres.h"
+#include "runs/FichiersDonnees.h"
 
 #include <sstream>
 
@@ -144,7 +144,7 @@ TEST_F(ValeursEtLegendes, BadParameterFileChangesNothing) {
         try {
             ComptePoints = LitParametresDesComptesDePoints(in, "p.txt");
             ADD_FAILURE() << "accepted: " << c.message;
-        } catch (const ErreurFichierParametres &e) {
+        } catch (const ErreurFichierDonnees &e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }
         EXPECT_EQ(ComptePoints[2].Bicolore55, 7);
@@ -153,6 +153,6 @@ TEST_F(ValeursEtLegendes, BadParameterFileChangesNothing) {
         std::string t = bon;
         t.replace(t.find("-3\n"), 2, valeur);
         std::istringstream in(t);
-        EXPECT_THROW(LitParametresDesComptesDePoints(in, "p.txt"), ErreurFichierParametres) << valeur;
+        EXPECT_THROW(LitParametresDesComptesDePoints(in, "p.txt"), ErreurFichierDonnees) << valeur;
     }
 }

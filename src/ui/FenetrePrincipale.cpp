@@ -461,16 +461,23 @@ void FenetrePrincipale::Evalue() {
     calcul_->start();
 }
 
+// From the moment the run's report area opens, the bar shows it is busy and the run can be cancelled; after
+// the first deal it shows the count and the time left.
 void FenetrePrincipale::MontreAvancement() {
+    if (genreRapport_ == 0) return;
     const FrontEndFenetre::Avancement a = frontEnd_.Etat();
-    if (a.total <= 0 || genreRapport_ == 0) return;
     const TextesProgression &t = Progression(EnAnglais());
-    if (barre_->maximum() != a.total) barre_->setRange(0, static_cast<int>(a.total));
-    barre_->setValue(static_cast<int>(a.fait));
-    QString texte = QString::fromUtf8(t.donnes) + QString("%1 / %2").arg(a.fait).arg(a.total);
-    if (a.secondesRestantes >= 0)
-        texte += QString::fromUtf8(" — ") + QString::fromUtf8(t.reste) + Duree(a.secondesRestantes);
-    tempsRestant_->setText(texte);
+    if (a.total <= 0) {
+        barre_->setRange(0, 0);
+        tempsRestant_->setText(QString::fromUtf8(t.donnes) + "0");
+    } else {
+        if (barre_->maximum() != a.total) barre_->setRange(0, static_cast<int>(a.total));
+        barre_->setValue(static_cast<int>(a.fait));
+        QString texte = QString::fromUtf8(t.donnes) + QString("%1 / %2").arg(a.fait).arg(a.total);
+        if (a.secondesRestantes >= 0)
+            texte += QString::fromUtf8(" — ") + QString::fromUtf8(t.reste) + Duree(a.secondesRestantes);
+        tempsRestant_->setText(texte);
+    }
     if (!progression_->isVisible()) {
         progression_->show();
         progression_->raise();

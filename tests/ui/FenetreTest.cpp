@@ -10,11 +10,15 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +85,11 @@ class FenetreTest : public QObject {
     void rapportEnPoliceFixe();
     void modifier();
     void evaluationHorsDuFilDeLaFenetre();
+    void annulation();
+    void tableauDesSurencheres_data();
+    void tableauDesSurencheres();
+    void enregistrementEtRechargement();
+    void fichierIllisibleAuDemarrage();
     // Last: once the application was told to exit, no event loop runs again in this process.
     void quitter();
 
@@ -357,21 +366,110 @@ void FenetreTest::modifier() {
 }
 
 void FenetreTest::evaluationHorsDuFilDeLaFenetre() {
-    // The evaluation's prompts come from the worker, are answered on the window's thread, and the window
-    // stays responsive; while it runs, the editor and the other commands wait.
-    script_->reponses = {"1", "2"};
+    // The prompts come from the worker and are answered on the window's thread; while the run goes on, the
+    // editor and the other commands wait, so it counts with the parameters it started with.
+    script_->reponses = {"1", "1"};
+    script_->confirmations = {true};
     QSignalSpy fin(fenetre_.get(), &FenetrePrincipale::calculTermine);
     Clique("SpeedButton6");
-    QVERIFY(fenetre_->CalculEnCours() || fin.count() == 1);
-    if (fenetre_->CalculEnCours()) {
-        QVERIFY(!Controle("CB1_1")->isEnabled());
-        QVERIFY(!Controle("SpeedButton3")->isEnabled());
-        QVERIFY(!Controle("SpeedButton10")->isEnabled());
-    }
-    QVERIFY(fin.wait(120000) || fin.count() == 1);
-    QVERIFY(!fenetre_->CalculEnCours());
-    QVERIFY(Controle("CB1_1")->isEnabled() && Controle("SpeedButton3")->isEnabled());
-    QVERIFY(!Controle("Progression")->isVisible());
+    QVERIFY(fenetre_->CalculEnCours());
+    for (const char *nom : {"CB1_1", "CLB2", "SpeedButton3", "SpeedButton5", "SpeedButton8", "SpeedButton10"})
+        QVERIFY2(!Controle(nom)->isEnabled(), nom);
+    QVERIFY(fin.wait(120000));
+    QCOMPARE(script_->questions.size(), 2);
+    QCOMPARE(script_->confirmes.size(), 1);
+    QVERIFY(script_->messages.isEmpty());
+    auto *rapport = Controle<QPlainTextEdit>("Memo2");
+    QVERIFY(rapport->toPlainText().contains(" % de donnes réussies à SA à n+ trics avec x PHo"));
+    QVERIFY(Controle("CB1_1")->isEnabled() && Controle("SpeedButton8")->isEnabled());
+    QVERIFY(!Controle("Progression")->isVisible() && Controle("Button1")->isVisible());
+    QVERIFY(QFileInfo::exists(donnees_->filePath("Evaluation_des_mains/ValeursDesComptesDePoints.txt")));
+
+    // The stored values of the system just evaluated, and the message for a system never evaluated.
+    script_->reponses = {"1"};
+    Clique("SpeedButton5");
+    QVERIFY(rapport->toPlainText().contains("   Valeurs du système "));
+    QVERIFY(rapport->toPlainText().contains(" calculées sur un échantillon de 1"));
+    script_->reponses = {"4"};
+    Clique("SpeedButton5");
+    QCOMPARE(script_->messages,
+             QStringList{" Vous n'avez pas encore évalué ce système, vous n'avez aucune valeur pour lui"});
+}
+
+void FenetreTest::annulation() {
+    script_->reponses = {"4", "100000"};
+    script_->confirmations = {true};
+    QSignalSpy fin(fenetre_.get(), &FenetrePrincipale::calculTermine);
+    Clique("SpeedButton6");
+    // Cancel is offered from the start of the run, before the first deal is done.
+    QTRY_VERIFY_WITH_TIMEOUT(Controle("Progression")->isVisible(), 10000);
+    QVERIFY(Controle("Annuler")->isEnabled());
+    Clique("Annuler");
+    QVERIFY(fin.wait(60000));
+    // Nothing is asked and nothing is stored; the window says so.
+    QVERIFY(script_->confirmes.isEmpty());
+    QVERIFY(!QFileInfo::exists(donnees_->filePath("Evaluation_des_mains/ValeursDesComptesDePoints.txt")));
+    QVERIFY(Controle<QPlainTextEdit>("Memo2")->toPlainText().contains("rien n'a été enregistré"));
+    QVERIFY(Controle("SpeedButton6")->isEnabled());
+}
+
+void FenetreTest::tableauDesSurencheres_data() {
+    QTest::addColumn<bool>("anglais");
+    QTest::addColumn<QString>("ligne");
+    QTest::newRow("fr") << false << "   Contrats en mineure, surenchère non-compétitive";
+    QTest::newRow("en") << true << "   Minor contracts, non-competitive bid";
+}
+
+void FenetreTest::tableauDesSurencheres() {
+    // A command of the core writes its report through the window, in the language of the moment.
+    QFETCH(bool, anglais);
+    QFETCH(QString, ligne);
+    if (anglais) Clique("SpeedButton10");
+    Clique("SpeedButton4");
+    auto *rapport = Controle<QPlainTextEdit>("Memo2");
+    QVERIFY(rapport->toPlainText().split('\n').contains(ligne));
+    QVERIFY(QFontInfo(rapport->font()).fixedPitch());
+    QVERIFY(rapport->x() > Controle("CB3_1")->geometry().right());
+    QVERIFY(script_->messages.isEmpty());
+}
+
+void FenetreTest::enregistrementEtRechargement() {
+    auto *cb = Controle<QComboBox>("CB2_5");
+    cb->setCurrentIndex(3);
+    emit cb->activated(3);
+    Controle<QListWidget>("CLB2")->item(1)->setCheckState(Qt::Checked);
+    // Cancel writes nothing; OK writes the three systems.
+    Clique("SpeedButton3");
+    const QString fichier = donnees_->filePath("Evaluation_des_mains/ParametresDesComptesDePoints.txt");
+    QCOMPARE(script_->confirmes.size(), 1);
+    QVERIFY(!QFileInfo::exists(fichier));
+    script_->confirmations = {true};
+    Clique("SpeedButton3");
+    QVERIFY(QFileInfo::exists(fichier));
+
+    // The next start shows what was saved.
+    ComptePoints[2] = TCompte{};
+    Cree();
+    QCOMPARE(ComptePoints[2].Longueur, 2.0f);
+    QCOMPARE(ComptePoints[2].PHO, 'Z');
+    QCOMPARE(Controle<QComboBox>("CB2_5")->currentText(), QString(" 2"));
+    QCOMPARE(Controle<QListWidget>("CLB2")->item(1)->checkState(), Qt::Checked);
+    QVERIFY(script_->messages.isEmpty());
+}
+
+void FenetreTest::fichierIllisibleAuDemarrage() {
+    // A damaged parameters file is reported once at start-up; the window comes up with the values it had.
+    QDir(donnees_->path()).mkpath("Evaluation_des_mains");
+    QFile f(donnees_->filePath("Evaluation_des_mains/ParametresDesComptesDePoints.txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("M\n1\nnot a number\n");
+    f.close();
+    Cree();
+    QCOMPARE(script_->messages.size(), 1);
+    QVERIFY(script_->messages[0].contains("ParametresDesComptesDePoints.txt"));
+    QCOMPARE(ComptePoints[1].Sequence_RDX_RVX_DVX, 0.5f);
+    QCOMPARE(Controle<QComboBox>("CB1_2")->currentText(), QString(" 0.5"));
+    QVERIFY(Controle("SpeedButton1")->isEnabled());
 }
 
 void FenetreTest::quitter() {

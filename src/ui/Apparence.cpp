@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
@@ -60,8 +61,8 @@ QFont PoliceRapports(int pixels) {
 void AjustePolice(QWidget *w, QFont police) {
     w->setFont(Ajuste(police, [w](const QFont &f) {
         w->setFont(f);
-        const QSize besoin = w->sizeHint();
-        return besoin.width() <= w->width() && besoin.height() <= w->height() + 2;
+        // A button's own padding may eat into its height; only the text's line has to fit.
+        return w->sizeHint().width() <= w->width() && QFontMetrics(f).height() <= w->height();
     }));
 }
 

@@ -2,7 +2,8 @@
 // screenshots of the documentation:
 //   vasterel_capture WIDTH HEIGHT FILE.png [fr|en] [BUTTON [ANSWER...]]
 // BUTTON is the number of a command button (1..8) pressed once the window is shown; its prompts take the
-// ANSWERs in order and its confirmations are answered Cancel, so nothing is stored.
+// ANSWERs in order and its confirmations are answered Cancel, so nothing is stored. A BUTTON written ~6
+// takes the picture while the evaluation runs, then cancels it.
 
 #include "hand/VariablesGlobales.h"
 #include "ui/FenetrePrincipale.h"
@@ -59,12 +60,18 @@ int main(int argc, char **argv) {
     Attends(300);
     if (argc > 4 && std::string(argv[4]) == "en")
         fenetre.findChild<QAbstractButton *>("SpeedButton10")->click();
-    if (argc > 5) {
-        fenetre.findChild<QAbstractButton *>(QString("SpeedButton%1").arg(argv[5]))->click();
-        Attends(300);
-        while (fenetre.CalculEnCours())
+    const QString bouton = argc > 5 ? QString(argv[5]) : QString();
+    const bool pendant = bouton.startsWith('~');
+    if (!bouton.isEmpty()) {
+        fenetre.findChild<QAbstractButton *>("SpeedButton" + bouton.mid(pendant ? 1 : 0))->click();
+        Attends(pendant ? 6000 : 300);
+        while (!pendant && fenetre.CalculEnCours())
             Attends(100);
     }
     Attends(300);
-    return fenetre.grab().save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const bool ok = fenetre.grab().save(QString::fromLocal8Bit(argv[3]));
+    if (pendant) fenetre.frontEnd().Annule();
+    while (fenetre.CalculEnCours())
+        Attends(100);
+    return ok ? 0 : 1;
 }

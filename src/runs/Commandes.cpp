@@ -5,6 +5,7 @@
 #include "runs/FichiersDonnees.h"
 #include "runs/Rapports.h"
 
+#include <set>
 #include <system_error>
 
 namespace vasterel {
@@ -32,6 +33,10 @@ int DemandeSysteme(FrontEnd &fe, int caption, int question) {
     return std::stoi(reponse);
 }
 
+// Stored files that were found but did not read at start-up. A save must not wipe them out: the user may
+// still mend them by hand.
+std::set<std::filesystem::path> fichiersIllisibles;
+
 // Loads one stored file when it exists; a file that does not read keeps the previous values.
 void ChargeSiPresent(FrontEnd &fe, const std::filesystem::path &fichier,
                      void (*charge)(const std::filesystem::path &)) {
@@ -41,12 +46,43 @@ void ChargeSiPresent(FrontEnd &fe, const std::filesystem::path &fichier,
         charge(fichier);
     } catch (const ErreurFichierDonnees &e) {
         fe.Message(std::string(e.what()) + ". The file was left as it is and the values in use were kept.");
+        fichiersIllisibles.insert(fichier);
+    }
+}
+
+// Writes one stored file through `enregistre`; a failure is told through fe. An unreadable previous file is
+// kept aside under a name of its own first.
+void Enregistre(FrontEnd &fe, const char *nom, void (*enregistre)(const std::filesystem::path &)) {
+    if (AdresseParametres.empty()) {
+        fe.Message("There is no data directory (set HOME or XDG_DATA_HOME): nothing was saved.");
+        return;
+    }
+    const std::filesystem::path fichier = AdresseParametres / nom;
+    try {
+        if (fichiersIllisibles.count(fichier)) {
+            std::filesystem::path copie = fichier;
+            copie += ".illisible";
+            std::error_code ec;
+            std::filesystem::copy_file(fichier, copie, std::filesystem::copy_options::overwrite_existing, ec);
+            if (ec && std::filesystem::exists(fichier))
+                throw ErreurFichierDonnees(fichier.string() +
+                                           " did not read at start-up and cannot be kept aside as " +
+                                           copie.string() + " (" + ec.message() + "); nothing was saved");
+            enregistre(fichier);
+            fichiersIllisibles.erase(fichier);
+            if (!ec) fe.Message("The unreadable previous file was kept as " + copie.string() + ".");
+        } else {
+            enregistre(fichier);
+        }
+    } catch (const ErreurFichierDonnees &e) {
+        fe.Message(e.what());
     }
 }
 
 } // namespace
 
 void Demarrage(FrontEnd &fe) {
+    fichiersIllisibles.clear();
     AdresseParametres = RepertoireDonnees();
     if (AdresseParametres.empty()) {
         fe.Message(
@@ -105,11 +141,7 @@ void Evaluer(FrontEnd &fe, const OptionsEvaluation &options) {
     if (!fe.Confirm("Confirmation", "Voulez-vous enregistrer ces nouvelles valeurs ?")) return;
 
     StockeEvaluation(VCP, systeme, static_cast<int32_t>(N), a, parLevees, parPoints);
-    try {
-        EnregistreValeursPoints(AdresseParametres / NomFichierValeurs);
-    } catch (const ErreurFichierDonnees &e) {
-        fe.Message(std::string(e.what()) + ". The evaluation is kept until the program ends.");
-    }
+    Enregistre(fe, NomFichierValeurs, EnregistreValeursPoints);
 }
 
 void AfficheValeurs(FrontEnd &fe) {
@@ -142,11 +174,7 @@ void EnregistreVasterel(FrontEnd &fe) {
     // The directory is shown with its final separator, as the file names are appended to it.
     const std::string repertoire = (AdresseParametres / "").string();
     if (!fe.Confirm("Confirmation", L(81) + repertoire + L(82))) return;
-    try {
-        EnregistreParametresDesComptesDePoints(AdresseParametres / NomFichierParametres);
-    } catch (const ErreurFichierDonnees &e) {
-        fe.Message(e.what());
-    }
+    Enregistre(fe, NomFichierParametres, EnregistreParametresDesComptesDePoints);
 }
 
 } // namespace vasterel

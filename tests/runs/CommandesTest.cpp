@@ -29,8 +29,11 @@ class Commandes : public ::testing::Test {
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         AdresseParametres = dir_;
+        // Start-up locates the data directory from the environment: never the user's own.
+        setenv("appData", dir_.string().c_str(), 1);
     }
     void TearDown() override {
+        unsetenv("appData");
         fs::remove_all(dir_);
         VCP = TVCP{};
         ValeursSystemes();
@@ -210,14 +213,12 @@ TEST_F(Commandes, EnregistrementDesParametresEtDemarrage) {
     ComptePoints[2] = TCompte{};
 
     // Start-up reads both files back; a results file that does not read is reported and keeps VCP.
-    setenv("appData", dir_.string().c_str(), 1);
     fs::create_directories(dir_ / "Evaluation_des_mains");
     fs::copy(dir_ / NomFichierParametres, dir_ / "Evaluation_des_mains" / NomFichierParametres);
     std::ofstream(dir_ / "Evaluation_des_mains" / NomFichierValeurs) << "12\nx\n";
     VCP.EchantillonTaille[3] = 9;
     FrontEndFactice depart;
     Demarrage(depart);
-    unsetenv("appData");
     EXPECT_EQ(AdresseParametres, dir_ / "Evaluation_des_mains");
     EXPECT_EQ(ComptePoints[2].PHO, 'Z');
     EXPECT_EQ(ComptePoints[2].Ligne(17), -2.5f);
@@ -226,6 +227,23 @@ TEST_F(Commandes, EnregistrementDesParametresEtDemarrage) {
               std::string::npos)
         << depart.messages[0];
     EXPECT_EQ(VCP.EchantillonTaille[3], 9);
+
+    // Saving over a parameters file that did not read keeps the unreadable one aside.
+    const fs::path parametres = AdresseParametres / NomFichierParametres;
+    std::ofstream(parametres) << "M\n1,5\n";
+    FrontEndFactice redemarrage;
+    Demarrage(redemarrage);
+    EXPECT_EQ(redemarrage.messages.size(), 2u);
+    FrontEndFactice sauve;
+    sauve.confirme = true;
+    EnregistreVasterel(sauve);
+    EXPECT_EQ(sauve.messages, std::vector<std::string>{"The unreadable previous file was kept as " +
+                                                       parametres.string() + ".illisible."});
+    std::ifstream garde(parametres.string() + ".illisible");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(garde), {}), "M\n1,5\n");
+    ValeursSystemes();
+    ChargeParametresDesComptesDePoints(parametres);
+    EXPECT_EQ(ComptePoints[2].Ligne(17), -2.5f);
 }
 
 } // namespace

@@ -170,6 +170,7 @@ class SolveurDM {
     int AllouePoidsSA(int Couleur, int Carte, int ExAequo, int Sequence);
     int AllouePoidsAA(int Couleur, int Carte, int Sequence);
     int PoidsEntameSA(int Couleur, int Carte, int Sequence);
+    int PoidsEntameAtout(int Couleur, int Carte, int Sequence);
     bool PerdLevee(int Couleur, int Carte) const;
     int CouleurFournie2(int Couleur, int Carte, uint32_t CM, bool atout) const;
     int CouleurFournie2SA(int Couleur, int Carte, uint32_t CM) const {

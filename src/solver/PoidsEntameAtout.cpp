@@ -132,7 +132,7 @@ int SolveurDM::PoidsEntameAtout(int s, int Carte, int Sequence) {
         if (k.A(cmc1, 2) && k.A(cmc4, 1) && k.A(cmc4, 3) && lmc1 > 1) return swd + 80 - Carte;
         return swd + 105 - Carte;
     };
-    // The same lead already refuted the opponents in this very position.
+    // This very lead produced a cut-off in this very position before.
     return regles() + (mem_->BMove1[SOne][s][Carte][NPli] == PositionCourante ? 100 : 0);
 }
 

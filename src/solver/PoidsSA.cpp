@@ -115,7 +115,7 @@ int SolveurDM::PoidsEntameSA(int s, int Carte, int Sequence) {
         if (M13 < M24) return swd - 20 - Carte;
         return swd - Carte;
     };
-    // The same lead already refuted the opponents in this very position.
+    // This very lead produced a cut-off in this very position before.
     return regles() + (mem_->BMove1[SOne][s][Carte][NPli] == PositionCourante ? 80 : 0);
 }
 

@@ -5,6 +5,7 @@
 #include "solver/SolveurDM.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -23,20 +24,32 @@ void Bench(int count) {
             deals.push_back(ParseDeal(line));
     if (count > 0 && static_cast<size_t>(count) < deals.size()) deals.resize(static_cast<size_t>(count));
 
+    // Notrump and trump contracts are searched with different move weights: each gets its own count.
     SolveurDM solveur;
+    uint64_t noeuds[2] = {0, 0};
+    std::chrono::duration<double> durees[2] = {};
     const auto debut = std::chrono::steady_clock::now();
     for (size_t i = 0; i < deals.size(); ++i) {
-        for (int strain = 1; strain <= 5; ++strain)
+        for (int strain = 1; strain <= 5; ++strain) {
+            const int k = strain == SansAtout ? 0 : 1;
+            const uint64_t avant = solveur.Noeuds();
+            const auto t0 = std::chrono::steady_clock::now();
             for (int declarant = 1; declarant <= 4; ++declarant)
                 LeveesDuDeclarant(solveur, deals[i], declarant, strain);
+            durees[k] += std::chrono::steady_clock::now() - t0;
+            noeuds[k] += solveur.Noeuds() - avant;
+        }
         std::cerr << "\rbench: " << i + 1 << "/" << deals.size() << " deals" << std::flush;
     }
     const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
     std::cerr << '\n';
-    char secondes[32];
+    char secondes[32], nt[32], atout[32];
     std::snprintf(secondes, sizeof secondes, "%.3f", duree.count());
+    std::snprintf(nt, sizeof nt, "%.3f", durees[0].count());
+    std::snprintf(atout, sizeof atout, "%.3f", durees[1].count());
     std::cout << "deals " << deals.size() << "\nnodes " << solveur.Noeuds() << "\nseconds " << secondes
-              << '\n';
+              << "\nnodes_nt " << noeuds[0] << "\nnodes_trump " << noeuds[1] << "\nseconds_nt " << nt
+              << "\nseconds_trump " << atout << '\n';
 }
 
 } // namespace

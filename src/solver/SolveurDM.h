@@ -165,9 +165,25 @@ class SolveurDM {
     void EtudeEntameLevee();
     int WinTrick() const;
 
-    // Weights and quick tricks: hooks of the search that refine ordering and settle nodes early.
+    // Move weights: a bridge judgement of each candidate move; they order the search, never change its
+    // value. They write the one-card mask (C1..C4) of the card weighed at its place in the trick.
     int AllouePoidsSA(int Couleur, int Carte, int ExAequo, int Sequence);
     int AllouePoidsAA(int Couleur, int Carte, int Sequence);
+    int PoidsEntameSA(int Couleur, int Carte, int Sequence);
+    int PoidsEntameAtout(int Couleur, int Carte, int Sequence);
+    bool PerdLevee(int Couleur, int Carte) const;
+    int CouleurFournie2(int Couleur, int Carte, uint32_t CM, bool atout) const;
+    int CouleurFournie2SA(int Couleur, int Carte, uint32_t CM) const {
+        return CouleurFournie2(Couleur, Carte, CM, false);
+    }
+    int CouleurFournie2A(int Couleur, int Carte, uint32_t CM) const {
+        return CouleurFournie2(Couleur, Carte, CM, true);
+    }
+    int CouleurFournie3(int Couleur, int Carte, uint32_t CM) const;
+    int CouleurFournie4(int Couleur, int Carte, uint32_t CM) const;
+    int ButtomExaequo(int J, int Couleur, int Carte) const;
+
+    // Quick tricks: hooks of the search that settle nodes early.
     void PlisImmediatsSA(Node N);
     void PlisImmediatsAtout(Node N);
     void PlisImmediatsAdversaireSA(Node N);

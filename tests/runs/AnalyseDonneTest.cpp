@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace vasterel {
 namespace {
 
@@ -75,11 +77,11 @@ TEST(Donnes, MemesObservationsQuelQueSoitLeNombreDeThreads) {
     for (unsigned threads : {1u, 3u}) {
         AnalyseDonnes(6, 'Z', 'Z', threads,
                       [&](long u, const TCarreWord &d, const std::vector<Observation> &obs) {
-                          std::string l = std::to_string(u) + " " + FormatDeal(d);
+                          std::ostringstream l;
+                          l << u << ' ' << FormatDeal(d);
                           for (const Observation &o : obs)
-                              l += " " + std::to_string(o.categorie) + ":" + std::to_string(o.points) + ":" +
-                                   std::to_string(o.levees);
-                          parThreads[threads == 1 ? 0 : 1].push_back(l);
+                              l << ' ' << o.categorie << ':' << o.points << ':' << o.levees;
+                          parThreads[threads == 1 ? 0 : 1].push_back(l.str());
                           return true;
                       },
                       {});

@@ -43,7 +43,7 @@ TEST(Donnes, ObservationsContreOracle) {
     ValeursSystemes();
     GenerateurDonnes g;
     SolveurDM solveur;
-    for (int u = 1; u <= 12; ++u) {
+    for (int u = 1; u <= 40; ++u) {
         const TCarreWord d = g.Donne();
         const auto obs = AnalyseDonne(d, 'F', 'F', solveur);
         // The suit observations go by pairs (category 3..5, then 6), in the order of line 1 then line 2, suit

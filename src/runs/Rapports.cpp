@@ -22,20 +22,14 @@ std::string EnTeteNiveaux() {
     return l;
 }
 
-constexpr const char *LabelsProgression[NbCategories + 1] = {"",
-                                                             " PHo                ",
-                                                             " PHl                ",
-                                                             " PS_NC              ",
-                                                             " PS_CST             ",
-                                                             " PS_CPT             ",
-                                                             " PS_Total           "};
-constexpr const char *LabelsFinal[NbCategories + 1] = {"",
-                                                       " PHo             ",
-                                                       " PHl             ",
-                                                       " PS_NC           ",
-                                                       " PS_CST          ",
-                                                       " PS_CPT          ",
-                                                       " PS_Total        "};
+// The label of a category, padded with blanks to the width of its report's column.
+std::string Label(int c, size_t largeur) {
+    static constexpr const char *labels[NbCategories + 1] = {"",        " PHo",    " PHl",     " PS_NC",
+                                                             " PS_CST", " PS_CPT", " PS_Total"};
+    std::string l = labels[c];
+    return l + Blancs(largeur - l.size());
+}
+
 constexpr const char *NomsComplets[NbSystemes + 1] = {"",    " SEF",          "Personnel A",    "Personnel B",
                                                       "Zar", "Kaplan-Rubens", "Charles-Gigault"};
 constexpr const char *NomsCourts[NbSystemes + 1] = {"", "SEF ", "P-a ", "P-b ", "Zar ", "K-R ", "C-G "};
@@ -51,7 +45,7 @@ Lignes RapportProgression(char lettre, long u, long N, const StatistiquesParLeve
     r.push_back(Blancs(17) + EnTeteNiveaux());
     r.push_back(Trait(60));
     for (int c = 1; c <= NbCategories; ++c) {
-        std::string moyennes = LabelsProgression[c], ecarts = Blancs(20);
+        std::string moyennes = Label(c, 20), ecarts = Blancs(20);
         for (int t = 7; t <= 13; ++t) {
             moyennes += CodeReal(l.Moyenne[c][t], 1) + " ";
             ecarts += CodeReal(l.EcartType[c][t], 1) + " ";
@@ -69,7 +63,7 @@ Lignes RapportFinal(const Accumulateurs &a, const StatistiquesParPoints &s) {
     const auto rangee = [&](int c, int p, const char *avantT) {
         std::string l = Blancs(1);
         l += std::to_string(p);
-        l += LabelsFinal[c];
+        l += Label(c, 17);
         for (int w = 7; w <= 13; ++w)
             l += CodePour(s.CaseTableau[c][p][w]);
         return l + Blancs(8) + CodeReal(s.MoyenneLigne[c][p], 2) + "   " +

@@ -85,6 +85,10 @@ TEST_F(Commandes, EvaluerDeuxDonnes) {
     for (int t = 7; t <= 13; ++t)
         ecarts += "  --- ";
     EXPECT_EQ(fe.zone[6], ecarts);
+    EXPECT_EQ(fe.zone[20].substr(0, 20), " PS_Total           ");
+    // First row of the final report: 10 points, nothing observed.
+    EXPECT_EQ(fe.zone[30],
+              " 10 PHo                 --    --    --    --    --    --    --          ---     ---       --");
     EXPECT_EQ(fe.zone[23], std::string(60, '-'));
     EXPECT_EQ(fe.zone[24], std::string(91, '='));
     EXPECT_EQ(fe.zone[25], " % de donnes réussies à SA à n+ trics avec x PHo");

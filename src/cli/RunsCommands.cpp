@@ -58,9 +58,23 @@ class FrontEndLigneDeCommande : public FrontEnd {
         reponses_.pop_front();
         return r;
     }
-    // Every message of the commands reports something that did not happen as asked.
+    // Every message of the commands reports something that did not happen as asked; those of the start-up
+    // are kept until the command knows whether it needs what they are about.
     void Message(const std::string &text) override {
-        throw UsageError(commande_ + ": " + SansBlancsInitiaux(text));
+        if (demarrage_)
+            avertissements_.push_back(text);
+        else
+            throw UsageError(commande_ + ": " + SansBlancsInitiaux(text));
+    }
+    void EnDemarrage(bool oui) { demarrage_ = oui; }
+    // The start-up message about a file of the data directory, or else every start-up message as a warning.
+    void ExigeLisible(const char *nom) const {
+        for (const std::string &a : avertissements_)
+            if (a.find(nom) != std::string::npos) throw UsageError(commande_ + ": " + a);
+    }
+    void Avertit() const {
+        for (const std::string &a : avertissements_)
+            std::cerr << "vasterel-cli: " << commande_ << ": " << a << '\n';
     }
     bool Confirm(const std::string &, const std::string &) override { return confirme_; }
     void ShowReportArea(int) override { ClearReport(); }
@@ -109,6 +123,8 @@ class FrontEndLigneDeCommande : public FrontEnd {
     std::vector<std::string> zone_;
     size_t debutFinal_ = 0;
     bool terminal_ = isatty(STDERR_FILENO) != 0;
+    bool demarrage_ = false;
+    std::vector<std::string> avertissements_;
     std::chrono::steady_clock::time_point debut_ = std::chrono::steady_clock::now();
 };
 
@@ -118,13 +134,24 @@ struct Options {
     unsigned threads = 0;
 };
 
-// The language and the stored files, as the window starts.
-void Demarre(FrontEnd &fe, const Options &o, const std::string &commande) {
+void Langue(const Options &o) {
     G_Langue = o.langue == "en" ? "anglais" : "francais";
     TM_FaitLegendesComptePoints();
     TM_FaitPointsHints();
+}
+
+// The language and the stored files, as the window starts. A file that does not read stops the command only
+// when the command needs it (`exiges`); otherwise it is a warning and the command goes on.
+void Demarre(FrontEndLigneDeCommande &fe, const Options &o, const std::string &commande,
+             std::initializer_list<const char *> exiges) {
+    Langue(o);
     ValeursSystemes();
+    fe.EnDemarrage(true);
     Demarrage(fe);
+    fe.EnDemarrage(false);
+    for (const char *nom : exiges)
+        fe.ExigeLisible(nom);
+    fe.Avertit();
     if (!o.params.empty()) {
         try {
             ChargeParametresDesComptesDePoints(o.params);
@@ -144,8 +171,19 @@ std::string ReponseSysteme(const std::string &t) {
 }
 
 void Evalue(const Options &o) {
-    FrontEndLigneDeCommande fe("evaluate", {ReponseSysteme(o.systeme), o.donnes}, o.sauve);
-    Demarre(fe, o, "evaluate");
+    const std::string systeme = ReponseSysteme(o.systeme);
+    FrontEndLigneDeCommande fe("evaluate", {systeme, o.donnes}, o.sauve);
+    // The configurable systems count with the stored parameters unless --params gives others; --save
+    // rewrites the results file.
+    const bool parametres = o.params.empty() && (systeme == "1" || systeme == "2" || systeme == "3");
+    if (parametres && o.sauve)
+        Demarre(fe, o, "evaluate", {NomFichierParametres, NomFichierValeurs});
+    else if (parametres)
+        Demarre(fe, o, "evaluate", {NomFichierParametres});
+    else if (o.sauve)
+        Demarre(fe, o, "evaluate", {NomFichierValeurs});
+    else
+        Demarre(fe, o, "evaluate", {});
     std::ofstream trace;
     OptionsEvaluation options;
     options.threads = o.threads;
@@ -162,7 +200,12 @@ void Evalue(const Options &o) {
     }
     // Ctrl-C ends the run between deals: nothing is stored and the files are not touched.
     const auto precedent = std::signal(SIGINT, SurInterruption);
-    Evaluer(fe, options);
+    try {
+        Evaluer(fe, options);
+    } catch (const UsageError &) {
+        fe.Imprime(); // a save that failed comes after the report: the report still goes out
+        throw;
+    }
     std::signal(SIGINT, precedent);
     if (interrompu) throw UsageError("evaluate: interrupted; nothing was stored");
     if (trace && !trace.flush())
@@ -177,7 +220,10 @@ void Evalue(const Options &o) {
 
 void Rapport(const Options &o, const std::string &commande, void (*execute)(FrontEnd &)) {
     FrontEndLigneDeCommande fe(commande, {ReponseSysteme(o.systeme)}, false);
-    Demarre(fe, o, commande);
+    if (execute == TableauEncheres)
+        Langue(o); // the table reads no stored file
+    else
+        Demarre(fe, o, commande, {NomFichierValeurs});
     execute(fe);
     fe.Imprime();
 }

@@ -100,6 +100,10 @@ void Demarrage(FrontEnd &fe) {
     ChargeSiPresent(fe, AdresseParametres / NomFichierValeurs, ChargeValeursDesComptesDePoints);
 }
 
+bool FichierIllisible(const char *nom) {
+    return fichiersIllisibles.count(AdresseParametres / nom) != 0;
+}
+
 void Evaluer(FrontEnd &fe, const OptionsEvaluation &options) {
     const int systeme = DemandeSysteme(fe, 83, 84);
     if (systeme == 0) return;

@@ -18,6 +18,9 @@ extern std::filesystem::path AdresseParametres;
 // loads the parameters file and the results file when they exist. A file that does not read keeps every
 // previous value; each problem is shown once through fe.Message, naming the file and the line.
 void Demarrage(FrontEnd &fe);
+// True when the stored file of that name (NomFichierParametres or NomFichierValeurs) was there at start-up
+// but did not read; a save keeps such a file aside before replacing it.
+bool FichierIllisible(const char *nom);
 
 // One observation of an evaluation run: statistics category 1..6, points of the declaring line 0..50,
 // declarer's tricks 0..13.

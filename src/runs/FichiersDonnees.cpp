@@ -90,9 +90,14 @@ std::vector<std::string> LitLignes(std::istream &in, const std::string &nom, siz
     if (in.bad()) throw ErreurFichierDonnees(nom + ": could not be read");
     while (lignes.size() > attendues && SansBlancs(lignes.back()).empty())
         lignes.pop_back();
-    if (lignes.size() != attendues)
-        throw ErreurFichierDonnees(nom + ": " + std::to_string(lignes.size()) + " lines, expected " +
-                                   std::to_string(attendues) + " (" + contenu + ")");
+    const std::string attendu = "expected " + std::to_string(attendues) + " lines (" + contenu + ")";
+    if (lignes.empty()) throw ErreurFichierDonnees(nom + ": the file is empty, " + attendu);
+    if (lignes.size() < attendues)
+        throw ErreurFichierDonnees(nom + ": the file ends after line " + std::to_string(lignes.size()) +
+                                   ", " + attendu);
+    if (lignes.size() > attendues)
+        throw ErreurFichierDonnees(nom + ", line " + std::to_string(attendues + 1) + ": more than the " +
+                                   std::to_string(attendues) + " expected lines (" + contenu + ")");
     return lignes;
 }
 

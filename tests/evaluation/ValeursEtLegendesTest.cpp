@@ -15,7 +15,8 @@ TEST_F(ValeursEtLegendes, SefDefaultsAndEmptyPersonalSystems) {
     ComptePoints[2].Bicolore55 = 2;
     ValeursSystemes();
     EXPECT_EQ(ComptePoints[1].PHO, 'M');
-    for (int r = 1; r <= 25; ++r) EXPECT_EQ(ComptePoints[1].Ligne(r), sef[r - 1]) << "row " << r;
+    for (int r = 1; r <= 25; ++r)
+        EXPECT_EQ(ComptePoints[1].Ligne(r), sef[r - 1]) << "row " << r;
     EXPECT_EQ(ComptePoints[2].Bicolore55, 2); // the personal systems are left alone
     // Rows map onto the fields in record order.
     EXPECT_EQ(&ComptePoints[1].Ligne(12), &ComptePoints[1].Chicane);
@@ -29,7 +30,8 @@ TEST(ValeursInitiales, PersonalSystemsStartEmpty) {
     for (int s = 2; s <= 3; ++s) {
         EXPECT_NE(ComptePoints[s].PHO, 'M');
         EXPECT_NE(ComptePoints[s].PHO, 'Z');
-        for (int r = 1; r <= 25; ++r) EXPECT_EQ(ComptePoints[s].Ligne(r), 0) << s << " row " << r;
+        for (int r = 1; r <= 25; ++r)
+            EXPECT_EQ(ComptePoints[s].Ligne(r), 0) << s << " row " << r;
     }
     EXPECT_EQ(ComptePoints[1].PHO, 'M');
     EXPECT_EQ(ComptePoints[1].Longueur, 1);
@@ -55,27 +57,34 @@ TEST_F(ValeursEtLegendes, LegendsInBothLanguages) {
         {48, " Retour", " Retour"},
         {55, " Valeurs d'un système", " Dispay the values of a count"},
         {67,
-         "                % de n+ trics à SA (PHO)                   % de n+ trics à SA (PHL)               % de n+ "
+         "                % de n+ trics à SA (PHO)                   % de n+ trics à SA (PHL)               "
+         "% de n+ "
          "trics à l'atout (PHS)",
-         "              % for n+ tricks at NT (HCP)                % for n+ tricks at NT (HLP)              % for n+ "
+         "              % for n+ tricks at NT (HCP)                % for n+ tricks at NT (HLP)              "
+         "% for n+ "
          "tricks at ST (SP)"},
         {81,
-         "Voulez-vous sauvegarder les (nouvelles) valeurs des systèmes SEF, perconnelA, PersonnelB? Elle seront dans "
+         "Voulez-vous sauvegarder les (nouvelles) valeurs des systèmes SEF, perconnelA, PersonnelB? Elle "
+         "seront dans "
          "des fichiers du répertoire ",
-         "Do you want to save the (new) values of the parameters of systems SEF, personalA and PersonalB? They will "
+         "Do you want to save the (new) values of the parameters of systems SEF, personalA and PersonalB? "
+         "They will "
          "be saved in files from the directory "},
         {88, "  de  ", " from "},
         {91, "   Contrats à SA, surenchère non-compétitive", "   NT contracts, non-competitive bid"},
     };
-    for (const auto &c : cas) EXPECT_EQ(LegendesComptePoints[c.index], c.francais) << c.index;
+    for (const auto &c : cas)
+        EXPECT_EQ(LegendesComptePoints[c.index], c.francais) << c.index;
     EXPECT_EQ(PointsHints[9], " -1 point pour RD, RV, DV ou R D V sec");
     EXPECT_EQ(PointsHints[2], " +1 point pour une telle séquence ");
 
     G_Langue = "anglais";
     TM_FaitLegendesComptePoints();
     TM_FaitPointsHints();
-    for (const auto &c : cas) EXPECT_EQ(LegendesComptePoints[c.index], c.anglais) << c.index;
-    for (int r = 1; r <= 25; ++r) EXPECT_EQ(PointsHints[r], hints[r]) << "hints do not change with the language";
+    for (const auto &c : cas)
+        EXPECT_EQ(LegendesComptePoints[c.index], c.anglais) << c.index;
+    for (int r = 1; r <= 25; ++r)
+        EXPECT_EQ(PointsHints[r], hints[r]) << "hints do not change with the language";
 
     // Every listed entry is filled; the others are never shown and stay empty.
     for (int i = 0; i <= 91; ++i) {
@@ -86,7 +95,8 @@ TEST_F(ValeursEtLegendes, LegendsInBothLanguages) {
 
     G_Langue = "francais";
     TM_FaitLegendesComptePoints();
-    for (int i = 0; i <= 91; ++i) EXPECT_EQ(LegendesComptePoints[i], francais[i]) << i;
+    for (int i = 0; i <= 91; ++i)
+        EXPECT_EQ(LegendesComptePoints[i], francais[i]) << i;
 }
 
 namespace {
@@ -94,17 +104,19 @@ namespace {
 // A parameter file: SEF, then Personnel A with its count character and values, then an empty Personnel B.
 std::string Fichier(const std::string &finDeLigne, const std::string &separateur) {
     std::string t = "M" + finDeLigne;
-    const char *sef[] = {"1", "0#5", "0", "1", "1", "0", "1", "1", "-1", "0", "0", "3", "2",
-                         "1", "1", "1", "-4", "-2", "0", "2", "3", "4", "-0#5", "0", "0"};
+    const char *sef[] = {"1", "0#5", "0", "1",  "1",  "0", "1", "1", "-1", "0",    "0", "3", "2",
+                         "1", "1",   "1", "-4", "-2", "0", "2", "3", "4",  "-0#5", "0", "0"};
     for (const char *v : sef) {
         std::string s = v;
         if (const auto p = s.find('#'); p != std::string::npos) s.replace(p, 1, separateur);
         t += s + finDeLigne;
     }
     t += "Zorro" + finDeLigne; // only the first character is read
-    for (int r = 1; r <= 25; ++r) t += (r == 7 ? "2" + separateur + "5" : std::to_string(-r)) + finDeLigne;
+    for (int r = 1; r <= 25; ++r)
+        t += (r == 7 ? "2" + separateur + "5" : std::to_string(-r)) + finDeLigne;
     t += finDeLigne; // an empty count character
-    for (int r = 1; r <= 25; ++r) t += " 0 " + finDeLigne;
+    for (int r = 1; r <= 25; ++r)
+        t += " 0 " + finDeLigne;
     return t;
 }
 
@@ -116,7 +128,8 @@ TEST_F(ValeursEtLegendes, ParameterFileReadsEitherSeparatorAndLineEnd) {
             std::istringstream in(Fichier(fin, sep) + fin + fin); // blank lines at the end are fine
             const auto c = LitParametresDesComptesDePoints(in, "p.txt");
             EXPECT_EQ(c[1].PHO, 'M');
-            for (int r = 1; r <= 25; ++r) EXPECT_EQ(c[1].Ligne(r), ValeursSEF().Ligne(r)) << r;
+            for (int r = 1; r <= 25; ++r)
+                EXPECT_EQ(c[1].Ligne(r), ValeursSEF().Ligne(r)) << r;
             EXPECT_EQ(c[2].PHO, 'Z');
             EXPECT_EQ(c[2].Bicolore55, 2.5f);
             EXPECT_EQ(c[2].FitExactSansHonneurs, -25);
@@ -134,9 +147,9 @@ TEST_F(ValeursEtLegendes, BadParameterFileChangesNothing) {
         std::string texte, message;
     } cas[] = {
         {avecErreur, "p.txt, line 30: '-3x' is not a decimal number (parameter row 3 of system 2)"},
-        {court, "p.txt: 77 lines, expected 78"},
-        {bon + "M\n", "p.txt: 79 lines, expected 78"},
-        {"", "p.txt: 0 lines"},
+        {court, "p.txt: the file ends after line 77, expected 78 lines"},
+        {bon + "M\n", "p.txt, line 79: more than the 78 expected lines"},
+        {"", "p.txt: the file is empty"},
     };
     for (const auto &c : cas) {
         ComptePoints[2].Bicolore55 = 7;

@@ -227,7 +227,8 @@ TEST_F(Commandes, EnregistrementDesParametresEtDemarrage) {
     EXPECT_EQ(ComptePoints[2].PHO, 'Z');
     EXPECT_EQ(ComptePoints[2].Ligne(17), -2.5f);
     ASSERT_EQ(depart.messages.size(), 1u);
-    EXPECT_NE(depart.messages[0].find(NomFichierValeurs + std::string(": 2 lines, expected 32226")),
+    EXPECT_NE(depart.messages[0].find(NomFichierValeurs +
+                                      std::string(": the file ends after line 2, expected 32226 lines")),
               std::string::npos)
         << depart.messages[0];
     EXPECT_EQ(VCP.EchantillonTaille[3], 9);

@@ -63,9 +63,9 @@ TEST(FichiersDonnees, ValeursInvalidesNeChangentRien) {
     const struct {
         std::string texte, message;
     } cas[] = {
-        {bon.substr(0, bon.size() / 2), "lines, expected 32226"},
+        {bon.substr(0, bon.size() / 2), ", expected 32226 lines (six systems of 5371 lines)"},
         {nonNombre, "v.txt, line 5372: '4O' is not an integer (sample size of system 2)"},
-        {bon + "7\n", "v.txt: 32227 lines"},
+        {bon + "7\n", "v.txt, line 32227: more than the 32226 expected lines"},
     };
     for (const auto &c : cas) {
         std::istringstream in(c.texte);

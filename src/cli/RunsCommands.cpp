@@ -67,10 +67,13 @@ class FrontEndLigneDeCommande : public FrontEnd {
             throw UsageError(commande_ + ": " + SansBlancsInitiaux(text));
     }
     void EnDemarrage(bool oui) { demarrage_ = oui; }
-    // The start-up message about a file of the data directory, or else every start-up message as a warning.
+    // A file of the data directory that the command needs and that did not read stops it, with the
+    // start-up message about that file.
     void ExigeLisible(const char *nom) const {
+        if (!FichierIllisible(nom)) return;
         for (const std::string &a : avertissements_)
             if (a.find(nom) != std::string::npos) throw UsageError(commande_ + ": " + a);
+        throw UsageError(commande_ + ": " + nom + " did not read");
     }
     void Avertit() const {
         for (const std::string &a : avertissements_)

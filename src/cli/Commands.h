@@ -13,6 +13,9 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A system as typed: 1..6 or F, A, B, Z, K, C (either case); 0 for anything else.
+int SystemeDepuisTexte(const std::string &t);
+
 void RegisterSolve(CLI::App &app);
 void RegisterBench(CLI::App &app);
 void RegisterPoints(CLI::App &app);

@@ -17,13 +17,6 @@ namespace vasterel::cli {
 
 namespace {
 
-// 1..6 or F, A, B, Z, K, C (either case).
-int SystemeDepuisTexte(const std::string &t) {
-    if (FO_VerifieEntier(t, 0, 7)) return std::stoi(t);
-    if (t.size() == 1) return SelonOption(static_cast<char>(std::toupper(static_cast<unsigned char>(t[0]))));
-    return 0;
-}
-
 // 1..4, or the suit letters S, H, D, C.
 int AtoutDepuisTexte(const std::string &t, const char *commande) {
     int atout = 0;
@@ -111,6 +104,12 @@ void Controles(const ControlesOptions &o) {
 }
 
 } // namespace
+
+int SystemeDepuisTexte(const std::string &t) {
+    if (FO_VerifieEntier(t, 0, 7)) return std::stoi(t);
+    if (t.size() == 1) return SelonOption(static_cast<char>(std::toupper(static_cast<unsigned char>(t[0]))));
+    return 0;
+}
 
 void RegisterPoints(CLI::App &app) {
     auto o = std::make_shared<PointsOptions>();

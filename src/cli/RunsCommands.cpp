@@ -93,10 +93,10 @@ class FrontEndLigneDeCommande : public FrontEnd {
         // The progress report of the run stays above the final report in the area; only the final one goes
         // out.
         debutFinal_ = zone_.size();
-        const double ecoule =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - debut_).count();
+        // A bar on a terminal, else a line at each progress report and at the end.
+        if (!terminal_ && done != 2 && done % 20 != 0 && done != total) return;
         const std::string reste =
-            Duree(ecoule / static_cast<double>(done) * static_cast<double>(total - done));
+            Duree(Secondes() / static_cast<double>(done) * static_cast<double>(total - done));
         if (terminal_) {
             constexpr int largeur = 30;
             const int plein = static_cast<int>(largeur * done / total);
@@ -104,7 +104,7 @@ class FrontEndLigneDeCommande : public FrontEnd {
                       << std::string(static_cast<size_t>(largeur - plein), ' ') << "] " << done << "/"
                       << total << " deals, " << reste << " left  " << std::flush;
             if (done == total) std::cerr << '\n';
-        } else if (done == 2 || done % 20 == 0 || done == total) {
+        } else {
             std::cerr << commande_ << ": deal " << done << " / " << total << ", about " << reste << " left\n";
         }
     }
@@ -148,7 +148,6 @@ void Langue(const Options &o) {
 void Demarre(FrontEndLigneDeCommande &fe, const Options &o, const std::string &commande,
              std::initializer_list<const char *> exiges) {
     Langue(o);
-    ValeursSystemes();
     fe.EnDemarrage(true);
     Demarrage(fe);
     fe.EnDemarrage(false);
@@ -164,13 +163,11 @@ void Demarre(FrontEndLigneDeCommande &fe, const Options &o, const std::string &c
     }
 }
 
-// The system as the window's prompt takes it: a number; the letters F, A, B, Z, K, C stand for theirs.
+// The system as the window's prompt takes it: a number. Anything else goes as typed, for the prompt's own
+// check to refuse it with the program's message.
 std::string ReponseSysteme(const std::string &t) {
-    if (t.size() == 1) {
-        const int s = SelonOption(static_cast<char>(std::toupper(static_cast<unsigned char>(t[0]))));
-        if (s != 0) return std::to_string(s);
-    }
-    return t;
+    const int s = SystemeDepuisTexte(t);
+    return s != 0 ? std::to_string(s) : t;
 }
 
 void Evalue(const Options &o) {

@@ -124,6 +124,7 @@ bool FO_VerifieEntier(std::string_view S, int Bas, int Haut);
 
 // "anglais" selects English, anything else French.
 extern std::string G_Langue;
+bool EnAnglais();
 extern TableBornee<std::string, 0, 91> LegendesComptePoints;
 extern TableBornee<std::string, 0, 25> PointsHints;
 

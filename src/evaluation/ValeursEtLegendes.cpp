@@ -66,6 +66,10 @@ TOptions Options;
 void ValeursSystemes() { ComptePoints[1] = ValeursSEF(); }
 
 std::string G_Langue = "francais";
+
+bool EnAnglais() {
+    return G_Langue == "anglais";
+}
 TableBornee<std::string, 0, 91> LegendesComptePoints;
 TableBornee<std::string, 0, 25> PointsHints;
 
@@ -257,7 +261,7 @@ const char *const Hints[] = {
 } // namespace
 
 void TM_FaitLegendesComptePoints() {
-    const bool anglais = G_Langue == "anglais";
+    const bool anglais = EnAnglais();
     for (const Legende &l : Legendes) LegendesComptePoints[l.index] = anglais ? l.anglais : l.francais;
 }
 

@@ -82,6 +82,7 @@ void Enregistre(FrontEnd &fe, const char *nom, void (*enregistre)(const std::fil
 } // namespace
 
 void Demarrage(FrontEnd &fe) {
+    ValeursSystemes();
     fichiersIllisibles.clear();
     AdresseParametres = RepertoireDonnees();
     if (AdresseParametres.empty()) {

@@ -14,8 +14,8 @@ namespace vasterel {
 // The data directory of the stored files (empty when it cannot be located), set by Demarrage.
 extern std::filesystem::path AdresseParametres;
 
-// Start-up, after the default parameters are set: locates the data directory, creates it when missing, and
-// loads the parameters file and the results file when they exist. A file that does not read keeps every
+// Start-up: sets the default parameters, locates the data directory, creates it when missing, and loads the
+// parameters file and the results file when they exist. A file that does not read keeps every
 // previous value; each problem is shown once through fe.Message, naming the file and the line.
 void Demarrage(FrontEnd &fe);
 // True when the stored file of that name (NomFichierParametres or NomFichierValeurs) was there at start-up

@@ -24,14 +24,6 @@ TCarreWord GenerateurDonnes::Donne() {
     return main;
 }
 
-namespace {
-
-TMainF MainDe(const TCarreWord &donne, int siege) {
-    return donne[static_cast<size_t>(siege)];
-}
-
-} // namespace
-
 std::vector<Observation> AnalyseDonne(const TCarreWord &donne, char lettreLigne1, char lettreLigne2,
                                       SolveurDM &solveur) {
     const char lettres[3] = {'\0', lettreLigne1, lettreLigne2};
@@ -48,8 +40,8 @@ std::vector<Observation> AnalyseDonne(const TCarreWord &donne, char lettreLigne1
             const int f = ligne, g = Part[ligne];
             if (longueur[f][s] + longueur[g][s] < 8) continue;
             fit[ligne][s] = true;
-            PS[f][s] = FO_CalculPS(MainDe(donne, f), 0, s, f, f, lettres[ligne], 1, 8 - longueur[f][s]);
-            PS[g][s] = FO_CalculPS(MainDe(donne, g), 0, s, g, g, lettres[ligne], 1, longueur[f][s]);
+            PS[f][s] = FO_CalculPS(donne[f], 0, s, f, f, lettres[ligne], 1, 8 - longueur[f][s]);
+            PS[g][s] = FO_CalculPS(donne[g], 0, s, g, g, lettres[ligne], 1, longueur[f][s]);
             if (PS[f][s] + PS[g][s] > PointsMax) PS[f][s] = PointsMax - PS[g][s];
         }
     }
@@ -72,8 +64,7 @@ std::vector<Observation> AnalyseDonne(const TCarreWord &donne, char lettreLigne1
 
     int PHo[5] = {}, PHL[5] = {};
     for (const int siege : {1, 3}) {
-        PHL[siege] =
-            std::min(FO_CalculPoints(MainDe(donne, siege), siege, siege, PHo[siege], lettres[1]), PointsMax);
+        PHL[siege] = std::min(FO_CalculPoints(donne[siege], siege, siege, PHo[siege], lettres[1]), PointsMax);
     }
     const int levees = LeveesDuDeclarant(solveur, donne, 1, SansAtout);
     // Each hand is capped at 50 but two hands can exceed it together; no row beyond 50 exists.

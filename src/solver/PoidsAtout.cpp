@@ -16,7 +16,7 @@ int SolveurDM::AllouePoidsAA(int Couleur, int Carte, int Sequence) {
     const uint32_t CM = CouleurEnMainSDM[Couleur][NPli];
     const int SuitCount = NumberOnes[MainsDM[SOne][Couleur]];
     int SuitAdd = MainsDM[SOne][CoulRequise] == 0 ? 2 * SuitCount : 0;
-    const int tueur = BestMove[1][PP] == Couleur && BestMove[2][PP] == Carte ? 100 : 0;
+    const int tueur = EstCoupTueur(Couleur, Carte) ? 100 : 0;
     const bool suit = Couleur == CoulRequise;
     const bool coupe = !suit && Couleur == Atout;
     // The top card of the suit weighed is held by the mover's side.

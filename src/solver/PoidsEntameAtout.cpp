@@ -27,7 +27,7 @@ int SolveurDM::PoidsEntameAtout(int s, int Carte, int Sequence) {
     const int M13 = std::max(lmc1, lmc3);
 
     auto regles = [&]() -> int {
-        if (BestMove[1][PP] == s && BestMove[2][PP] == Carte) return 200;
+        if (EstCoupTueur(s, Carte)) return 200;
         if (PerdLevee(s, Carte)) return swd - Carte;
         if (leader == SOne && atout) {
             if (!haut) return (k.A(cmc3, 2) ? swd + 150 : swd + 90) - Carte;

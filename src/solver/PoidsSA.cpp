@@ -16,7 +16,7 @@ int SolveurDM::AllouePoidsSA(int Couleur, int Carte, int ExAequo, int Sequence) 
     const bool defausse = PPRang != 1 && MainsDM[SOne][cr] == 0;
     const int SuitAdd = (PPRang == 1 || defausse) ? 64 * NumberOnes[main] : 0;
     const uint32_t CM = CouleurEnMainSDM[Couleur][NPli];
-    const bool tueur = BestMove[1][PP] == Couleur && BestMove[2][PP] == Carte;
+    const bool tueur = EstCoupTueur(Couleur, Carte);
     // Long suits first, low cards before high, and the group holding the suit's lowest card before all.
     const int poidsDefausse = SuitAdd - Carte + (MinCard[main] == ExAequo ? 500 : 0);
 
@@ -53,7 +53,7 @@ int SolveurDM::PoidsEntameSA(int s, int Carte, int Sequence) {
     const int leader = mem_->Leader[s][CM];
 
     auto regles = [&]() -> int {
-        if (BestMove[1][PP] == s && BestMove[2][PP] == Carte) return 200;
+        if (EstCoupTueur(s, Carte)) return 200;
         if (PerdLevee(s, Carte)) return swd - 100 - Carte;
         if (leader == SOne) {
             if (Carte == MaxCard[CM]) {

@@ -172,6 +172,10 @@ class SolveurDM {
     int PoidsEntameSA(int Couleur, int Carte, int Sequence);
     int PoidsEntameAtout(int Couleur, int Carte, int Sequence);
     bool PerdLevee(int Couleur, int Carte) const;
+    // The card that last produced a cut-off at this ply (the killer move).
+    bool EstCoupTueur(int Couleur, int Carte) const {
+        return BestMove[1][PP] == Couleur && BestMove[2][PP] == Carte;
+    }
     int CouleurFournie2(int Couleur, int Carte, uint32_t CM, bool atout) const;
     int CouleurFournie2SA(int Couleur, int Carte, uint32_t CM) const {
         return CouleurFournie2(Couleur, Carte, CM, false);

@@ -34,10 +34,6 @@ const QColor CouleurMalus(255, 142, 162);
 const QColor Argent(192, 192, 192);
 const QColor Marine(0, 0, 128);
 
-bool EstMalus(int ligne) {
-    return (ligne >= 9 && ligne <= 11) || ligne >= 23;
-}
-
 QString Q(const std::string &s) {
     return QString::fromStdString(s);
 }
@@ -84,7 +80,6 @@ FenetrePrincipale::FenetrePrincipale(std::unique_ptr<Dialogues> dialogues, QWidg
                   "QComboBox::down-arrow { image: url(:/icones/fleche.svg); width: 7px; height: 5px; }"
                   "QListWidget::item { padding: 0px; margin: 0px; }");
 
-    ValeursSystemes();
     Demarrage(frontEnd_);
 
     CreeFicheDynamique();
@@ -133,7 +128,7 @@ void FenetrePrincipale::CreeFicheDynamique() {
             QLabel *la = new QLabel(this);
             la->setObjectName(QString("LA%1_%2").arg(c).arg(u));
             la->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            Fond(la, QPalette::Window, EstMalus(u) ? CouleurMalus : CouleurBonus);
+            Fond(la, QPalette::Window, EstLigneMalus(u) ? CouleurMalus : CouleurBonus);
             la_[c - 1][u - 1] = la;
 
             QComboBox *cb = new QComboBox(this);
@@ -262,22 +257,28 @@ void FenetrePrincipale::Dispose() {
     for (int i = 0; i < 8; ++i)
         speedButtons_[i]->setIconSize(QSize(icone, icone));
 
+    PlaceRapport(d);
+    AppliquePolices(d);
+}
+
+// The report area, its bar, its return button and the progress line, for the kind of report shown.
+void FenetrePrincipale::PlaceRapport(const Disposition &d) {
     if (genreRapport_ == 0) {
         Place(memo2_, d.RapportAuRepos(reposLarge_));
-    } else {
-        const auto genre = static_cast<GenreRapport>(genreRapport_);
-        Place(memo2_, d.RapportOuvert(genre));
-        Place(label1_, d.Barre(genre));
-        Place(button1_, d.Retour(genre));
-        Place(progression_, d.Progression(genre));
+        memo2_->setFont(PoliceFenetre(d.Police(9)));
+        return;
     }
-    AppliquePolices();
+    const auto genre = static_cast<GenreRapport>(genreRapport_);
+    Place(memo2_, d.RapportOuvert(genre));
+    Place(label1_, d.Barre(genre));
+    Place(button1_, d.Retour(genre));
+    Place(progression_, d.Progression(genre));
+    memo2_->setFont(genre == GenreRapport::Aide ? PoliceFenetre(d.Police(12)) : PoliceRapports(d.Police(9)));
 }
 
 // Fonts at the design's character heights, scaled to the window. A text that would not fit its control in
 // the font found on this system is drawn a little smaller rather than cut.
-void FenetrePrincipale::AppliquePolices() {
-    const Disposition d(width(), height());
+void FenetrePrincipale::AppliquePolices(const Disposition &d) {
     AjustePolice(et_[0], PoliceFenetre(d.Police(18)));
     for (int c = 1; c <= NColonnes; ++c) {
         AjustePolice(et_[c], PoliceFenetre(d.Police(14)));
@@ -294,12 +295,6 @@ void FenetrePrincipale::AppliquePolices() {
     for (int i = 0; i < 8; ++i)
         AjustePolice(speedButtons_[i], PoliceFenetre(d.Police(15)));
     memo1_->setFont(PoliceFenetre(d.Police(9)));
-    if (genreRapport_ == static_cast<int>(GenreRapport::Aide))
-        memo2_->setFont(PoliceFenetre(d.Police(12)));
-    else if (genreRapport_ != 0)
-        memo2_->setFont(PoliceRapports(d.Police(9)));
-    else
-        memo2_->setFont(PoliceFenetre(d.Police(9)));
     progression_->setFont(PoliceFenetre(d.Police(10)));
 }
 
@@ -326,7 +321,7 @@ void FenetrePrincipale::FaitLangue() {
         speedButtons_[i]->setText(Q(L[51 + i]));
     annuler_->setText(QString::fromUtf8(Progression(EnAnglais()).annuler));
     FaitTexteMemo1();
-    AppliquePolices();
+    AppliquePolices(Disposition(width(), height()));
 }
 
 void FenetrePrincipale::FaitTexteMemo1() {
@@ -391,7 +386,7 @@ void FenetrePrincipale::ChangeMemoValeurs(int genre) {
     // Tables keep their columns: no wrapping, a horizontal scroll bar when they are wider than the area.
     memo2_->setLineWrapMode(genre == static_cast<int>(GenreRapport::Aide) ? QPlainTextEdit::WidgetWidth
                                                                           : QPlainTextEdit::NoWrap);
-    Dispose();
+    PlaceRapport(Disposition(width(), height()));
     label1_->show();
     if (!calcul_) button1_->show();
     label1_->raise();
@@ -407,7 +402,7 @@ void FenetrePrincipale::Retourne() {
     memo2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     button1_->hide();
     label1_->hide();
-    Dispose();
+    PlaceRapport(Disposition(width(), height()));
 }
 
 void FenetrePrincipale::AidePoints() {

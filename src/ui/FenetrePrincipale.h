@@ -65,7 +65,8 @@ class FenetrePrincipale : public QWidget {
   private:
     void CreeFicheDynamique();
     void Dispose();
-    void AppliquePolices();
+    void PlaceRapport(const Disposition &d);
+    void AppliquePolices(const Disposition &d);
     void FaitTexteMemo1();
     void ChoixCompte(int colonne, QListWidgetItem *item);
     void ChoixListe(int colonne, int ligne, int index);

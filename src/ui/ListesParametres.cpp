@@ -16,13 +16,17 @@ Genre GenreDeLigne(int ligne) {
     if (ligne < 1 || ligne > NbLignesParametres)
         throw std::out_of_range("parameter row " + std::to_string(ligne) + " is not in 1..25");
     if (ligne == 5) return Genre::Longueur;
-    if ((ligne >= 9 && ligne <= 11) || ligne >= 23) return Genre::Malus;
+    if (EstLigneMalus(ligne)) return Genre::Malus;
     if (ligne >= 12 && ligne <= 14) return Genre::Entiers;
     if (ligne >= 17 && ligne <= 22) return Genre::Fit;
     return Genre::Demis; // 1..4, 6..8, 15, 16
 }
 
 } // namespace
+
+bool EstLigneMalus(int ligne) {
+    return (ligne >= 9 && ligne <= 11) || ligne >= 23;
+}
 
 const std::vector<std::string> &ItemsDeLigne(int ligne) {
     static const std::vector<std::string> demis{" 0", " 0.5", " 1"};

@@ -7,6 +7,9 @@
 
 namespace vasterel::ui {
 
+// Rows 9 to 11 and 23 to 25 are maluses: their lists offer -1, -0.5 and 0.
+bool EstLigneMalus(int ligne);
+
 // The texts of the list of parameter row 1..25, in list order.
 const std::vector<std::string> &ItemsDeLigne(int ligne);
 

@@ -4,15 +4,9 @@
 
 #include "ui/Textes.h"
 
-#include "evaluation/FonctionsOrlune.h"
-
 namespace vasterel::ui {
 
 const char *const TitreFenetre = "Choix et évaluation des paramètres de calcul des points";
-
-bool EnAnglais() {
-    return G_Langue == "anglais";
-}
 
 std::vector<std::string> TexteIntroduction(bool anglais) {
     if (anglais)

@@ -10,9 +10,6 @@ namespace vasterel::ui {
 // The window's title, the same in both languages.
 extern const char *const TitreFenetre;
 
-// True when the current language (G_Langue) is English.
-bool EnAnglais();
-
 std::vector<std::string> TexteIntroduction(bool anglais);
 std::vector<std::string> TexteAide(bool anglais);
 
